@@ -1,0 +1,19 @@
+#pragma once
+#include <cmath>
+
+// A complex number in 80-bit extended precision: real part, then imaginary part.
+struct ComplexLD {
+  long double re = 0.0L;
+  long double im = 0.0L;
+};
+
+// (a.re*b.re - a.im*b.im) + i(a.re*b.im + a.im*b.re), in that order of evaluation.
+inline ComplexLD Multiply(const ComplexLD& a, const ComplexLD& b) {
+  return {a.re * b.re - a.im * b.im, a.re * b.im + a.im * b.re};
+}
+
+// sqrt(re*re + im*im) in extended precision.
+inline long double Modulus(const ComplexLD& z) { return sqrtl(z.re * z.re + z.im * z.im); }
+
+// (1 + 0i) / p by Smith's method.
+ComplexLD SmithReciprocal(const ComplexLD& p);

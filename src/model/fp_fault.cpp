@@ -1,0 +1,29 @@
+#include "model/fp_fault.h"
+
+#include <cfenv>
+
+namespace {
+constexpr int kFaultFlags = FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW;
+}
+
+FloatingPointFault::FloatingPointFault(Kind kind) : std::runtime_error(FaultMessage(kind)), kind_(kind) {}
+
+const char* FaultMessage(FloatingPointFault::Kind kind) {
+  switch (kind) {
+    case FloatingPointFault::Kind::DivisionByZero: return "Floating point division by zero";
+    case FloatingPointFault::Kind::InvalidOperation: return "Invalid floating point operation";
+    case FloatingPointFault::Kind::Overflow: return "Floating point overflow";
+  }
+  return "Invalid floating point operation";
+}
+
+void CheckFloatingPoint() {
+  const int raised = std::fetestexcept(kFaultFlags);
+  if (raised == 0) return;
+  std::feclearexcept(kFaultFlags);
+  if (raised & FE_DIVBYZERO) throw FloatingPointFault(FloatingPointFault::Kind::DivisionByZero);
+  if (raised & FE_INVALID) throw FloatingPointFault(FloatingPointFault::Kind::InvalidOperation);
+  throw FloatingPointFault(FloatingPointFault::Kind::Overflow);
+}
+
+void ClearFloatingPointFlags() { std::feclearexcept(kFaultFlags); }

@@ -1,0 +1,97 @@
+#pragma once
+#include <memory>
+#include <string>
+
+#include "model/complex_matrix.h"
+#include "model/simulation_state.h"
+#include "ui/canvas.h"
+#include "ui/controls.h"
+#include "ui/plot_scale.h"
+
+// The window logic of Form1: the state, every control, the canvas and every operation and
+// handler of the window, with no toolkit. The Qt view and the headless mode drive it.
+class TForm1 {
+ public:
+  TForm1();  // builds the controls and binds the handlers; does not run window creation
+  TForm1(const TForm1&) = delete;
+  TForm1& operator=(const TForm1&) = delete;
+
+  SimulationState state;
+  Controls controls;
+  Canvas canvas;
+  ComplexMatrix BoundaryMatrix;
+  ComplexLD detG;
+
+  // Field access.
+  long double Number(const std::string& name) const;  // ReadNumber of the field's text
+  const std::string& Text(const std::string& name) const;
+  void SetText(const std::string& name, const std::string& text);
+  bool Ticked(const std::string& name) const;
+  int ItemIndex(const std::string& name) const;
+  int Position(const std::string& name) const;
+
+  // Runs a handler body: clears the fault flags, runs it, and shows a FloatingPointFault
+  // or RefusedInput through the message sink. Nested calls run inside the outermost one;
+  // a fault is shown once, by the outermost.
+  void RunHandler(const std::function<void()>& body);
+
+  // Handlers (the event wiring binds them to the controls).
+  void WindowCreated();
+  void TakeStartingDataClick();
+  void ModifiedToStartingClick();
+  void DetGClick();
+  void RedrawClick();
+  void DispersionsClick();
+  void CorrelationsClick();
+  void ExitClick();
+  void EnterOrEscape();
+  void AngleGroupClick();
+  void AxisGroupClick();
+  void HandySliderChanged(const std::string& slider);
+  void VelocityScrollBarChanged(const std::string& scrollBar);
+  void AxisScrollBarChanged(const std::string& scrollBar);
+  void TrackBarChanged();
+  void ShowGridsClick();
+  void ShowBulkVelocitiesClick();
+  bool exitRequested = false;
+
+  // Window framework.
+  void Repaint();  // the whole raster silver again, the bevels drawn as lowered boxes
+
+  // Intake.
+  void TakeStartingData();
+  void ApplyHandySliders();
+  void ModifiedToStarting();
+
+  // Frames, grids, labels.
+  void FramePlots();
+  void ShowGrids();
+  void HideGrids();
+  void DrawGridLines();  // the grid of both plots in the current pen
+  void DrawDispersionAxisLabels();
+  void DrawDetgAxisLabels();
+
+  // det_g analysis.
+  void FillBoundaryMatrix();  // shared fill at (scanV, qFill)
+  void ScanDetG();
+  void MarkMeasuredModes();
+  void MarkBulkVelocities();
+  void OverlayMeasuredPoints();
+
+  // Dispersion and fitting.
+  void TestForZero(long double v);
+  bool AcceptZero(long double z) const;
+  void TraceDispersion();
+  void EvaluateCorrelator();
+  void DrawCorrelationMap();
+  void MapConstantPair(int a, int b);
+  void DrawMapGrid();
+  void DrawBulkLines();
+  void EraseBulkLines();
+
+ private:
+  int handlerDepth_ = 0;
+  // Draws a line between two mapped points; skips it when either point has no pixel.
+  void DrawBulkLinesIn(Rgb substrate, Rgb layer1, Rgb layer2, Rgb layer3);
+  void BindHandlers();
+};
