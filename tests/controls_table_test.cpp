@@ -230,6 +230,8 @@ TEST_F(ControlsTable, PlotRectanglesAndTickLabels) {
   EXPECT_TRUE(controls["Label92"].bold);
   EXPECT_EQ(controls["Label92"].fontPoints, 10);
   EXPECT_EQ(controls["Label94"].caption, "ver. 9.0c");
+  EXPECT_EQ(controls["Shape1"].kind, ControlKind::Shape);
+  EXPECT_EQ(controls["Shape1"].background, colors::MoneyGreen);
 }
 
 TEST_F(ControlsTable, SetPositionNotifiesOnlyOnChange) {

@@ -105,6 +105,12 @@ Control& AddBevel(Controls& controls, const std::string& name, Box box) {
   return Place(controls, ControlKind::Bevel, name, "", box);
 }
 
+Control& AddShape(Controls& controls, const std::string& name, Box box, Rgb color) {
+  Control& c = Place(controls, ControlKind::Shape, name, "", box);
+  c.background = color;
+  return c;
+}
+
 }  // namespace window_build
 
 void BuildWindowControls(Controls& controls) {

@@ -34,6 +34,7 @@ Control& AddBar(Controls& controls, ControlKind kind, const std::string& name, c
                 Box box, int minimum, int maximum, int position, bool vertical);
 Control& AddPanel(Controls& controls, const std::string& name, Box box, Rgb color);
 Control& AddBevel(Controls& controls, const std::string& name, Box box);
+Control& AddShape(Controls& controls, const std::string& name, Box box, Rgb color);
 
 // The window areas, in the order they are built.
 void AddDataGroups(Controls& controls);       // "Data", "Layer 1" to "Layer 3", the title

@@ -92,8 +92,7 @@ void AddLayerGroup(Controls& c, const LayerGroup& l) {
 }
 
 void AddTitle(Controls& c) {
-  Control& shape = AddPanel(c, "Shape1", {930, 5, 87, 38}, colors::MoneyGreen);
-  shape.kind = ControlKind::Shape;
+  AddShape(c, "Shape1", {930, 5, 87, 38}, colors::MoneyGreen);
   Control& title = AddLabel(c, "Label92", "", 950, 8, "FENLAR");
   title.bold = true;
   title.fontPoints = 10;
