@@ -1,1 +1,0 @@
-// The Qt view of the window logic.
