@@ -1,16 +1,6 @@
 // Placeholder definitions until the real ones land; delete this file then.
 #include "ui/tform1.h"
 
-Canvas::Canvas() {}
-void Canvas::MoveTo(int, int) {}
-void Canvas::LineTo(int, int) {}
-void Canvas::FillRect(int, int, int, int) {}
-void Canvas::FrameRect(int, int, int, int) {}
-void Canvas::Clear(Rgb) {}
-void Canvas::SetPixel(int, int, Rgb) {}
-Rgb Canvas::Pixel(int, int) const { return {}; }
-PlotScale::PlotScale(int, int, int, int, long double, long double, long double, long double) {}
-std::optional<Pixel> PlotScale::ToPixel(long double, long double) const { return {}; }
 void TForm1::Repaint() {}
 void TForm1::FramePlots() {}
 void TForm1::ShowGrids() {}
