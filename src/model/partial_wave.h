@@ -1,0 +1,44 @@
+#pragma once
+#include "model/complex_ld.h"
+
+// Exponent s of a partial wave exp(q s z): s = sign * a while the wave decays or grows
+// (1 - x >= 0, a = sqrt(1 - x)), s = sign * i * b once it propagates (b = sqrt(x - 1)).
+struct WaveExponent {
+  bool propagating = false;
+  long double sign = 1;  // +1 or -1
+  long double mag = 0;   // a or b
+};
+
+// Decides the branch of R(1 - x) by the strict test 1 - x < 0.
+WaveExponent ExponentOf(long double x, long double sign);
+
+// A real number k standing for k (real) or i k (imaginary). Every component of a partial
+// wave is one of the two, so the elements need no complex products with zero parts.
+struct AxisValue {
+  long double k = 0;
+  bool imaginary = false;
+};
+
+// The elastic constants of one medium, GPa.
+struct MediumConstants {
+  long double c11 = 0, c12 = 0, c44 = 0;
+};
+
+// Displacement x, displacement z, shear traction and normal traction (both times -i) of the
+// transverse or longitudinal partial wave, in that order; G is the GPa-to-Pa factor.
+void TransverseComponents(const MediumConstants& m, const WaveExponent& e, long double G,
+                          long double q, AxisValue out[4]);
+void LongitudinalComponents(const MediumConstants& m, const WaveExponent& e, long double G,
+                            long double q, AxisValue out[4]);
+
+// The free-surface shear component divided by G c44: q (1 + s^2) for the transverse wave,
+// -2i q s for the longitudinal one.
+AxisValue ScaledShearTransverse(const WaveExponent& e, long double q);
+AxisValue ScaledShearLongitudinal(const WaveExponent& e, long double q);
+
+// exp(q s z): a real exponential, or cos(q b z) +/- i sin(q b z) for a propagating wave.
+ComplexLD PhaseFactor(const WaveExponent& e, long double q, long double z);
+
+// value * phase, where the phase is either real (im exactly 0 and not oscillating) or
+// cos + i sin; products with the zero parts are not formed.
+ComplexLD TimesPhase(const AxisValue& value, const ComplexLD& phase, bool oscillating);
