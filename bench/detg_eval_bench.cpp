@@ -1,0 +1,22 @@
+#include <benchmark/benchmark.h>
+
+#include "../tests/model_stack_defaults.h"
+#include "model/fp_fault.h"
+
+namespace {
+
+// One det_g evaluation (fill and determinant) per iteration, velocities over 3000..6000 m/s.
+void BM_EvaluateDetG(benchmark::State& state) {
+  StackInputs in = DefaultStack(3000);
+  ComplexMatrix m;
+  ResizeMatrix(m, 14, 14);
+  ClearFloatingPointFlags();
+  int step = 0;
+  for (auto _ : state) {
+    in.v = 3000 + (step++ % 1000) * 3.0L;
+    benchmark::DoNotOptimize(EvaluateDetG(in, m));
+  }
+}
+BENCHMARK(BM_EvaluateDetG);
+
+}  // namespace
