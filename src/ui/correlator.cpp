@@ -1,0 +1,48 @@
+#include <cmath>
+
+#include "detg/measured_velocity.h"
+#include "fitting/correlator_sum.h"
+#include "model/fp_fault.h"
+#include "ui/evaluate_detg.h"
+#include "ui/number_text.h"
+#include "ui/tform1.h"
+
+namespace {
+// Before the first det_g scan or dispersion sweep neither the laser line in metres nor the GPa
+// factor is set; take them from the laser field as those two would.
+void EnsureEvaluationUnits(TForm1& form) {
+  SimulationState& s = form.state;
+  if (s.laserM != 0 && s.gpaToPa != 0) return;
+  s.laserM = form.Number("Edit4") * 1e-9L;
+  s.gpaToPa = 1e9L;
+}
+
+// |det_g| at the velocity of a measured frequency of angle i.
+long double ModulusAtMeasured(TForm1& form, long double freqGHz, long double& vMeas, int i) {
+  SimulationState& s = form.state;
+  vMeas = MeasuredPhaseVelocity(s.laserNm, freqGHz, s.angleRad[i]);
+  s.scanV = vMeas;
+  return Modulus(EvaluateDetGAtFill(form));
+}
+}  // namespace
+
+void TForm1::EvaluateCorrelator() {
+  ResizeMatrix(BoundaryMatrix, 14, 14);
+  EnsureEvaluationUnits(*this);
+  for (int i = 0; i < 14; ++i) {
+    if (state.angleRad[i] == 0) {
+      // An angle set back to 0 no longer counts: its old moduli are dropped.
+      state.absDetR[i] = 0;
+      state.absDetS1[i] = 0;
+      continue;
+    }
+    state.qFill = ScanWaveNumber(state.angleRad[i], state.laserM);
+    CheckFloatingPoint();
+    state.absDetR[i] = ModulusAtMeasured(*this, state.freqR[i], state.vMeasR[i], i);
+    state.absDetS1[i] = ModulusAtMeasured(*this, state.freqS1[i], state.vMeasS1[i], i);
+  }
+  const long double g = CorrelatorFromModuli(state.absDetR, state.absDetS1, Number("Edit231"));
+  CheckFloatingPoint();
+  state.gCorrelator = g;
+  SetText("MaskEdit41", FormatSignificant(g, DigitsCorrelator));
+}
