@@ -5,22 +5,14 @@
 
 #include "detg/bulk_velocity.h"
 #include "detg/det_value.h"
-#include "detg/measured_velocity.h"
 #include "detg/velocity_grid.h"
 #include "model/fp_fault.h"
-
-namespace {
-constexpr long double kDegree = 0.01745277777777778;  // 3.1415 / 180 as typed angles use it
-}
 
 TEST(DetgValueOfDet, ThreeRepresentations) {
   const ComplexLD d{3, -4};
   EXPECT_NEAR(static_cast<double>(ValueOfDet(d, DetRepresentation::LgAbs)), std::log(5.0), 1e-15);
   EXPECT_EQ(ValueOfDet(d, DetRepresentation::Abs), 5.0L);
   EXPECT_EQ(ValueOfDet(d, DetRepresentation::Real), 3.0L);
-  EXPECT_EQ(RepresentationOfItem(0), DetRepresentation::LgAbs);
-  EXPECT_EQ(RepresentationOfItem(1), DetRepresentation::Abs);
-  EXPECT_EQ(RepresentationOfItem(2), DetRepresentation::Real);
   // The starting value 0 + 1i of every scan sits on the line ln|D| = 0.
   EXPECT_EQ(ValueOfDet({0, 1}, DetRepresentation::LgAbs), 0.0L);
 }
@@ -58,21 +50,6 @@ TEST(DetgSegment, StrictTestsOnAllSixBounds) {
   EXPECT_FALSE(SegmentInsideLimits({4, 2, 5, 4}, y, 0, 5));   // end on v_max
   EXPECT_FALSE(SegmentInsideLimits({1, -HUGE_VALL, 3, 4}, y, 0, 5));
   EXPECT_FALSE(SegmentInsideLimits({1, 2, 3, NAN}, y, 0, 5));
-}
-
-TEST(DetgMeasuredVelocity, MarkerVelocitiesAtSixtyDegrees) {
-  const long double theta = 60 * kDegree;
-  EXPECT_NEAR(static_cast<double>(MeasuredPhaseVelocity(532, 11.9L, theta)), 3655.15, 0.01);
-  EXPECT_NEAR(static_cast<double>(MeasuredPhaseVelocity(532, 14.8L, theta)), 4545.91, 0.01);
-  EXPECT_NEAR(static_cast<double>(ScanWaveNumber(theta, 532e-9L)), 2.0456015e7, 1e1);
-}
-
-TEST(DetgMeasuredVelocity, OverlayPointOfColumnA1) {
-  const long double theta = 40 * kDegree;
-  EXPECT_NEAR(static_cast<double>(MeasuredQd100(theta, 59, 532)), 89.58, 0.01);
-  EXPECT_NEAR(static_cast<double>(MeasuredPhaseVelocity(532, 9.3L, theta)), 3848.6, 0.1);
-  EXPECT_NEAR(static_cast<double>(MeasuredPhaseVelocity(532, 0.2L, theta)), 82.8, 0.05);
-  EXPECT_NEAR(static_cast<double>(MeasuredPhaseVelocity(532, 12.5L, theta)), 5172.9, 0.1);
 }
 
 TEST(DetgBulkVelocity, DefaultsAndFaults) {

@@ -1,6 +1,5 @@
 #include <unistd.h>
 
-#include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -118,13 +117,6 @@ TEST_F(DetgWindow, ReversedRangeEvaluatesNothing) {
   EXPECT_EQ(form_.Text("MaskEdit48"), "previous");
 }
 
-TEST_F(DetgWindow, ScanOverwritesAnOldTrace) {
-  { std::ofstream("test.txt") << "old contents\n"; }
-  form_.SetText("Edit181", "3030");
-  Run(&TForm1::ScanDetG);
-  EXPECT_EQ(CrLfLines(Trace()).size(), 2u);
-}
-
 TEST_F(DetgWindow, MarkersOfAngle5) {
   Run(&TForm1::MarkMeasuredModes);
   EXPECT_NEAR(static_cast<double>(form_.state.selAngleRad), 1.0471667, 1e-7);
@@ -134,18 +126,6 @@ TEST_F(DetgWindow, MarkersOfAngle5) {
     EXPECT_FALSE(form_.canvas.Pixel(x + 1, 500) == colors::Red);
   }
   EXPECT_EQ(form_.canvas.penColor, colors::Red);
-}
-
-TEST_F(DetgWindow, MarkersFollowCheckBoxAndStoredAngle) {
-  form_.controls["CheckBox5"].checked = false;
-  Run(&TForm1::MarkMeasuredModes);
-  EXPECT_NEAR(static_cast<double>(form_.state.selAngleRad), 1.0471667, 1e-7);
-  EXPECT_EQ(CountInRect(449, 401, 863, 666, colors::Red), 0);
-
-  form_.controls["RadioGroup3"].itemIndex = 9;  // Angle_10: no measurement stored
-  form_.SetText("Edit60", "30");
-  Run(&TForm1::MarkMeasuredModes);
-  EXPECT_NEAR(static_cast<double>(form_.state.selAngleRad), 1.0471667, 1e-7);
 }
 
 TEST_F(DetgWindow, OverlayDrawsAllDefaultPoints) {
@@ -175,21 +155,6 @@ TEST_F(DetgWindow, OverlayDrawsAllDefaultPoints) {
     }
   }
   EXPECT_EQ(points, 18);
-}
-
-TEST_F(DetgWindow, OverlayRangeTestsAreStrict) {
-  // A1 R spans 3848.6 +/- 82.8: a lower limit just below the bar keeps it, one on it drops it.
-  const long double low = form_.state.laserNm * (form_.state.freqR[0] - form_.state.errR[0]) /
-                          (2 * sinl(form_.state.angleRad[0]));
-  NumberBuffer buffer;
-  form_.SetText("Edit180", FormatSignificant(low - 0.01L, 12, buffer));
-  Run(&TForm1::OverlayMeasuredPoints);
-  const int drawn = CountInRect(42, 401, 297, 666, colors::Black);
-  EXPECT_GT(drawn, 0);
-  form_.Repaint();
-  form_.SetText("Edit180", FormatSignificant(low + 0.01L, 12, buffer));
-  Run(&TForm1::OverlayMeasuredPoints);
-  EXPECT_LT(CountInRect(42, 401, 297, 666, colors::Black), drawn);
 }
 
 TEST_F(DetgWindow, BulkVelocitiesOfTheDefaults) {
