@@ -1,0 +1,166 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "model/fp_fault.h"
+#include "model/komunikat.h"
+#include "ui/headless.h"
+#include "ui/json_value.h"
+
+namespace {
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+struct RunResult {
+  int code = 0;
+  std::string err;
+};
+
+RunResult RunSteps(TForm1& form, const std::vector<std::string>& steps,
+             const std::function<bool(const std::string&)>& png = {}) {
+  std::ostringstream err;
+  const int code = RunHeadless(form, steps, err, png);
+  return {code, err.str()};
+}
+
+// The steps must be refused before anything runs: the --set in front stays undone.
+void ExpectRefused(const std::vector<std::string>& bad, const std::string& reasonPart) {
+  TForm1 form;
+  std::vector<std::string> steps{"--set", "Edit1=5"};
+  steps.insert(steps.end(), bad.begin(), bad.end());
+  const RunResult run = RunSteps(form, steps);
+  EXPECT_EQ(run.code, 2) << bad[0];
+  EXPECT_NE(run.err.find(reasonPart), std::string::npos) << run.err;
+  EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << "one line: " << run.err;
+  EXPECT_EQ(form.Text("Edit1"), "3970");
+}
+
+class RecordingSink : public Komunikat {
+ public:
+  void Show(const std::string& text, const std::string&) override { texts.push_back(text); }
+  std::vector<std::string> texts;
+};
+
+}  // namespace
+
+TEST(HeadlessRunner, RefusesMalformedStepsBeforeRunning) {
+  ExpectRefused({"--click", "Button99"}, "Button99");
+  ExpectRefused({"--set", "NoSuchField=1"}, "NoSuchField");
+  ExpectRefused({"--set", "Button7=1"}, "Button7");
+  ExpectRefused({"--set", "Edit1"}, "NAME=VALUE");
+  ExpectRefused({"--click", "Edit1"}, "Edit1");
+  ExpectRefused({"--select", "RadioGroup4=3"}, "RadioGroup4");
+  ExpectRefused({"--select", "RadioGroup4=-1"}, "RadioGroup4");
+  ExpectRefused({"--select", "RadioGroup4=1x"}, "RadioGroup4");
+  ExpectRefused({"--select", "CheckBox22=0"}, "CheckBox22");
+  ExpectRefused({"--position", "ScrollBar2=3999"}, "4000..20000");
+  ExpectRefused({"--position", "ScrollBar2=20001"}, "ScrollBar2");
+  ExpectRefused({"--position", "ScrollBar2="}, "ScrollBar2");
+  ExpectRefused({"--position", "Button7=1"}, "Button7");
+  ExpectRefused({"--key", "Tab"}, "Tab");
+  ExpectRefused({"--png", "w.png"}, "--png");
+  ExpectRefused({"--dump"}, "--dump");
+  ExpectRefused({"--frobnicate", "x"}, "--frobnicate");
+}
+
+TEST(HeadlessRunner, RunsStepsInOrderAndStopsAtExit) {
+  TForm1 form;
+  const RunResult run = RunSteps(form, {"--set", "Edit1=4000=x", "--position", "TrackBar1=100", "--select",
+                                  "RadioGroup5=3", "--click", "CheckBox9", "--click", "Button2",
+                                  "--set", "Edit4=1"});
+  EXPECT_EQ(run.code, 0) << run.err;
+  EXPECT_EQ(form.Text("Edit1"), "4000=x");  // only the first '=' separates the name
+  EXPECT_EQ(form.Position("TrackBar1"), 100);
+  EXPECT_EQ(form.ItemIndex("RadioGroup5"), 3);
+  EXPECT_TRUE(form.Ticked("CheckBox9"));
+  EXPECT_TRUE(form.exitRequested);
+  EXPECT_EQ(form.Text("Edit4"), "532");
+}
+
+TEST(HeadlessRunner, PngStepUsesTheViewRenderer) {
+  TForm1 form;
+  std::vector<std::string> rendered;
+  const auto render = [&](const std::string& file) {
+    rendered.push_back(file);
+    return file != "fail.png";
+  };
+  EXPECT_EQ(RunSteps(form, {"--png", "a.png"}, render).code, 0);
+  EXPECT_EQ(rendered, std::vector<std::string>{"a.png"});
+  TForm1 other;
+  const RunResult failed = RunSteps(other, {"--png", "fail.png", "--png", "b.png"}, render);
+  EXPECT_EQ(failed.code, 2);
+  EXPECT_NE(failed.err.find("fail.png"), std::string::npos);
+  EXPECT_EQ(rendered.size(), 2u);
+}
+
+TEST(HeadlessRunner, DumpHoldsEveryValueAndTheMessagesInOrder) {
+  RecordingSink outer;
+  SetMessageSink(&outer);
+  TForm1 form;
+  int shown = 0;
+  form.controls["Button6"].onClick = [&] {
+    form.RunHandler([&] { throw RefusedInput("refused " + std::to_string(++shown) + "\n\"quoted\" \xc5\xbc"); });
+  };
+  const std::string tricky = "a\"b\\c\n\t\x01 \xc5\xbc\xc3\xb3\xc5\x82w";
+  const std::string file = "headless_runner_dump.json";
+  const RunResult run = RunSteps(form, {"--set", "Edit2=" + tricky, "--click", "Button6", "--click", "Button6",
+                                  "--dump", file});
+  SetMessageSink(nullptr);
+  ASSERT_EQ(run.code, 0) << run.err;
+  EXPECT_NE(run.err.find("FENLAR: refused 1"), std::string::npos);
+  EXPECT_TRUE(outer.texts.empty()) << "the run's own sink took the messages";
+
+  const JsonParseResult parsed = ParseJson(ReadFile(file));
+  std::remove(file.c_str());
+  ASSERT_TRUE(parsed.ok) << parsed.error;
+  const JsonValue* controls = parsed.value.Find("controls");
+  ASSERT_TRUE(controls && controls->IsObject());
+  EXPECT_EQ(*controls->Find("Edit2"), JsonValue::MakeObject({{"text", JsonValue::String(tricky)}}));
+  EXPECT_EQ(*controls->Find("Edit1"), JsonValue::MakeObject({{"text", JsonValue::String("3970")}}));
+  EXPECT_EQ(*controls->Find("MaskEdit41"), JsonValue::MakeObject({{"text", JsonValue::String(form.Text("MaskEdit41"))}}));
+  EXPECT_EQ(*controls->Find("CheckBox22"), JsonValue::MakeObject({{"checked", JsonValue::Boolean(true)}}));
+  EXPECT_EQ(*controls->Find("RadioGroup3"), JsonValue::MakeObject({{"index", JsonValue::Number(4)}}));
+  EXPECT_EQ(*controls->Find("ScrollBar2"), JsonValue::MakeObject({{"position", JsonValue::Number(6000)}}));
+  EXPECT_EQ(*controls->Find("ScrollBar5"), JsonValue::MakeObject({{"position", JsonValue::Number(0)}}));
+  EXPECT_EQ(controls->Find("Button7"), nullptr);
+  EXPECT_EQ(controls->Find("Bevel1"), nullptr);
+  EXPECT_EQ(controls->Find("GroupBox8"), nullptr);
+  std::size_t expected = 0;
+  for (const Control& c : form.controls.All()) {
+    expected += c.IsTextField() || c.HasPosition() || c.kind == ControlKind::CheckBox ||
+                c.kind == ControlKind::RadioGroup;
+  }
+  EXPECT_EQ(controls->AsObject().size(), expected);
+
+  const JsonValue* messages = parsed.value.Find("messages");
+  ASSERT_TRUE(messages && messages->IsArray());
+  ASSERT_EQ(messages->AsArray().size(), 2u);
+  for (int i = 0; i < 2; ++i) {
+    const JsonValue& m = messages->AsArray()[i];
+    EXPECT_EQ(m.Find("caption")->AsString(), "FENLAR");
+    EXPECT_EQ(m.Find("text")->AsString(), "refused " + std::to_string(i + 1) + "\n\"quoted\" \xc5\xbc");
+  }
+}
+
+TEST(HeadlessRunner, CanvasStepWritesTheRasterAsPng) {
+  TForm1 form;
+  const std::string file = "headless_runner_canvas.png";
+  ASSERT_EQ(RunSteps(form, {"--canvas", file}).code, 0);
+  const std::string png = ReadFile(file);
+  std::remove(file.c_str());
+  ASSERT_GT(png.size(), 33u);
+  EXPECT_EQ(png.substr(1, 3), "PNG");
+  EXPECT_EQ(png.substr(12, 4), "IHDR");
+  const auto byte = [&](int i) { return static_cast<unsigned char>(png[i]); };
+  EXPECT_EQ(byte(18) << 8 | byte(19), Canvas::kWidth);
+  EXPECT_EQ(byte(22) << 8 | byte(23), Canvas::kHeight);
+  EXPECT_EQ(RunSteps(form, {"--canvas", "/nonexistent-folder/c.png"}).code, 2);
+}
