@@ -1,7 +1,9 @@
 // The handlers of the window: each is a fixed sequence of the window's operations, some
 // steps gated by check boxes read when the step is reached.
+#include <stdexcept>
 #include <string>
 
+#include "ui/handy_constants.h"
 #include "ui/number_text.h"
 #include "ui/tform1.h"
 
@@ -16,6 +18,13 @@ struct AxisTarget {
 constexpr AxisTarget kAxisMinimum[] = {{"Edit184", 1e126}, {"Edit164", -9.5e130}, {"Edit164", -9.999e111}};
 constexpr AxisTarget kAxisMaximum[] = {{"Edit185", 1e150}, {"Edit178", 9.99e130}, {"Edit178", 1e111}};
 constexpr int kAxisModes = 3;
+
+const HandyConstant& HandyConstantOfSlider(const std::string& slider) {
+  for (const HandyConstant& k : kHandyConstants) {
+    if (slider == k.slider) return k;
+  }
+  throw std::out_of_range("no Handy Mode slider named " + slider);
+}
 
 }  // namespace
 
@@ -82,6 +91,28 @@ void TForm1::AngleGroupClick() {
 void TForm1::AxisGroupClick() {
   ScanDetG();
   FramePlots();
+}
+
+void TForm1::HandySliderChanged(const std::string& slider) {
+  const HandyConstant& k = HandyConstantOfSlider(slider);
+  const int m = k.material;
+  long double& modified = ModifiedValue(state, k);
+  modified = SliderValue(StartingValue(state, k), state.rangeFraction, Position(slider));
+  SetText(k.modifiedField, FormatSignificant(modified, DigitsValue));
+  state.c44Mod[m] = (state.c11Mod[m] - state.c12Mod[m]) * 0.5L;
+  SetText(k.c44ModifiedField, FormatSignificant(state.c44Mod[m], DigitsValue));
+
+  Repaint();
+  ScanDetG();
+  OverlayMeasuredPoints();
+  // The c11 slider of Layer 2 frames the plots before the bulk marks, the others after.
+  const bool framesFirst = slider == "ScrollBar11";
+  if (framesFirst) FramePlots();
+  MarkBulkVelocities();
+  if (!framesFirst) FramePlots();
+  EvaluateCorrelator();
+  if (Ticked("CheckBox21")) TraceDispersion();
+  if (Ticked("CheckBox25")) DrawBulkLines();
 }
 
 void TForm1::VelocityScrollBarChanged(const std::string& scrollBar) {
