@@ -1,1 +1,54 @@
-int main() { return 0; }
+// fenlar             the workbench window
+// fenlar --headless STEP...   the window logic driven by steps, without a display
+#include <clocale>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include <QApplication>
+
+#include "ui/headless.h"
+#include "ui/qt/key_preview.h"
+#include "ui/qt/main_window.h"
+#include "ui/qt/message_box_sink.h"
+#include "ui/qt/window_png.h"
+
+namespace {
+
+int RunWindow(QApplication& app, TForm1& form) {
+  MessageBoxSink boxes;
+  SetMessageSink(&boxes);
+  MainWindow window(form);
+  KeyPreview keys(window, form);
+  window.Run([&form] { form.RunHandler([&form] { form.WindowCreated(); }); });
+  window.showMaximized();
+  const int status = app.exec();
+  SetMessageSink(nullptr);
+  return status;
+}
+
+int RunWithoutDisplay(char** argv, const std::vector<std::string>& steps) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  int qtArgc = 1;  // the steps are not Qt's options
+  QApplication app(qtArgc, argv);
+  std::setlocale(LC_NUMERIC, "C");
+  TForm1 form;
+  return RunHeadless(form, steps, std::cerr,
+                     [&form](const std::string& file) { return RenderWindowPng(form, file); });
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc > 1 && std::string(argv[1]) == "--headless") {
+    return RunWithoutDisplay(argv, std::vector<std::string>(argv + 2, argv + argc));
+  }
+  QApplication app(argc, argv);
+  std::setlocale(LC_NUMERIC, "C");
+  if (argc > 1) {
+    std::cerr << "usage: fenlar [--headless STEP...]\n";
+    return 2;
+  }
+  TForm1 form;
+  return RunWindow(app, form);
+}

@@ -1,0 +1,179 @@
+#include <string>
+#include <vector>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QImage>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include "model/komunikat.h"
+#include "ui/qt/key_preview.h"
+#include "ui/qt/main_window.h"
+#include "ui/qt/message_box_sink.h"
+#include "ui/qt/window_png.h"
+
+namespace {
+
+QApplication& App() {
+  static int argc = 1;
+  static char name[] = "fenlar_qt_tests";
+  static char* argv[] = {name, nullptr};
+  static QApplication app(argc, argv);
+  return app;
+}
+
+class RecordingSink : public Komunikat {
+ public:
+  void Show(const std::string& text, const std::string& caption) override {
+    shown.push_back(caption + ": " + text);
+  }
+  std::vector<std::string> shown;
+};
+
+// The det_g plot rectangle without its frame.
+constexpr int kPlotLeft = 452, kPlotRight = 859, kPlotTop = 404, kPlotBottom = 662;
+
+int BlackPixelsInDetgPlot(const QImage& picture) {
+  int count = 0;
+  for (int y = kPlotTop; y <= kPlotBottom; ++y) {
+    for (int x = kPlotLeft; x <= kPlotRight; ++x) {
+      if (picture.pixelColor(x, y) == QColor(0, 0, 0)) ++count;
+    }
+  }
+  return count;
+}
+
+class QtWindowTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { App(); }
+  void SetUp() override {
+    SetMessageSink(&sink);
+    window.resize(Canvas::kWidth, Canvas::kHeight);
+    window.show();
+    window.Run([this] { form.RunHandler([this] { form.WindowCreated(); }); });
+  }
+  void TearDown() override { SetMessageSink(nullptr); }
+
+  template <typename W>
+  W* Find(const char* name) {
+    W* w = window.findChild<W*>(name);
+    EXPECT_NE(w, nullptr) << name;
+    return w;
+  }
+  QImage Picture() { return window.ClientArea()->grab().toImage(); }
+  void Press(QWidget* target, int key) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, key == Qt::Key_Escape ? "\x1b" : "\r");
+    QApplication::sendEvent(target, &press);
+  }
+
+  RecordingSink sink;
+  TForm1 form;
+  MainWindow window{form};
+  KeyPreview keys{window, form};
+};
+
+TEST_F(QtWindowTest, DetGButtonDrawsTheCurveAndShowsTheDeterminant) {
+  EXPECT_EQ(BlackPixelsInDetgPlot(Picture()), 0) << "nothing is plotted before the user acts";
+  Find<QPushButton>("Button7")->click();
+  EXPECT_GT(BlackPixelsInDetgPlot(Picture()), 100);
+  const QLineEdit* value = Find<QLineEdit>("MaskEdit48");
+  EXPECT_FALSE(form.Text("MaskEdit48").empty());
+  EXPECT_EQ(value->text().toStdString(), form.Text("MaskEdit48"));
+  EXPECT_TRUE(sink.shown.empty());
+}
+
+TEST_F(QtWindowTest, WindowShowsTheDefaultsAndTheLook) {
+  EXPECT_EQ(window.windowTitle(), "FENLAR");
+  EXPECT_EQ(Find<QLineEdit>("Edit1")->text(), "3970");
+  EXPECT_EQ(Find<QLineEdit>("Edit1")->palette().color(QPalette::Base), QColor(0, 0, 0));
+  EXPECT_EQ(Find<QLineEdit>("Edit1")->palette().color(QPalette::Text), QColor(0, 255, 0));
+  EXPECT_FALSE(Find<QLineEdit>("Edit205")->hasFrame());
+  EXPECT_TRUE(Find<QLineEdit>("Edit205")->font().bold());
+  EXPECT_TRUE(Find<QRadioButton>("RadioGroup3_4")->isChecked());
+  EXPECT_EQ(Find<QScrollBar>("ScrollBar1")->value(), 3000);
+  EXPECT_EQ(Find<QScrollBar>("ScrollBar5")->orientation(), Qt::Vertical);
+  // Children of a group stand at their position inside it.
+  const QLineEdit* density = Find<QLineEdit>("Edit1");
+  EXPECT_EQ(density->parentWidget()->objectName(), "GroupBox8");
+  EXPECT_EQ(density->pos(), QPoint(73, 22));
+  EXPECT_EQ(Find<QWidget>("GroupBox5")->palette().color(QPalette::Window), QColor(192, 220, 192));
+  const QColor inside = Picture().pixelColor(510, 229);  // the style shades the panel slightly
+  EXPECT_NEAR(inside.green() - inside.red(), 220 - 192, 3) << "Handy Mode group is money green";
+}
+
+TEST_F(QtWindowTest, TypingChangesOnlyTheFieldText) {
+  QLineEdit* step = Find<QLineEdit>("Edit179");
+  step->setFocus();
+  step->end(false);
+  QKeyEvent five(QEvent::KeyPress, Qt::Key_5, Qt::NoModifier, "5");
+  QApplication::sendEvent(step, &five);
+  EXPECT_EQ(form.Text("Edit179"), "205");
+  EXPECT_EQ(BlackPixelsInDetgPlot(Picture()), 0);
+}
+
+TEST_F(QtWindowTest, EnterAndEscInAFieldRunTheHandlerAndDoNotReachTheField) {
+  QLineEdit* field = Find<QLineEdit>("Edit180");
+  bool returned = false;
+  QObject::connect(field, &QLineEdit::returnPressed, [&returned] { returned = true; });
+  Press(field, Qt::Key_Return);
+  EXPECT_FALSE(returned);
+  EXPECT_EQ(field->text(), "3000");
+  EXPECT_GT(BlackPixelsInDetgPlot(Picture()), 100);
+  const QImage afterEnter = Picture();
+  Press(field, Qt::Key_Escape);
+  EXPECT_EQ(Picture(), afterEnter) << "Enter and Esc give identical results";
+}
+
+TEST_F(QtWindowTest, CheckBoxRadioAndScrollBarReachTheLogic) {
+  Find<QCheckBox>("CheckBox26")->click();
+  EXPECT_TRUE(form.Ticked("CheckBox26"));
+  Find<QRadioButton>("RadioGroup4_1")->click();
+  EXPECT_EQ(form.ItemIndex("RadioGroup4"), 1);
+  Find<QScrollBar>("ScrollBar2")->setValue(12346);
+  EXPECT_EQ(form.Position("ScrollBar2"), 12346);
+  EXPECT_EQ(Find<QLineEdit>("Edit181")->text(), "1.235e+04");
+}
+
+TEST_F(QtWindowTest, ExitButtonClosesTheWindow) {
+  ASSERT_TRUE(window.isVisible());
+  Find<QPushButton>("Button2")->click();
+  EXPECT_FALSE(window.isVisible());
+}
+
+TEST(QtMessageBoxTest, ShowsAModalBoxWithCaptionTextAndOk) {
+  App();
+  QString caption, text;
+  int buttons = 0;
+  QTimer::singleShot(0, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    caption = box->windowTitle();
+    text = box->text();
+    buttons = static_cast<int>(box->buttons().size());
+    box->accept();
+  });
+  MessageBoxSink().Show("Floating point division by zero", "FENLAR");
+  EXPECT_EQ(caption, "FENLAR");
+  EXPECT_EQ(text, "Floating point division by zero");
+  EXPECT_EQ(buttons, 1);
+}
+
+TEST(QtWindowPngTest, WritesTheClientAreaAsPng) {
+  App();
+  TForm1 form;
+  const std::string file = testing::TempDir() + "fenlar_window.png";
+  ASSERT_TRUE(RenderWindowPng(form, file));
+  const QImage picture(QString::fromStdString(file));
+  ASSERT_FALSE(picture.isNull());
+  EXPECT_EQ(picture.size(), QSize(Canvas::kWidth, Canvas::kHeight));
+  EXPECT_FALSE(RenderWindowPng(form, "/nonexistent-dir/window.png"));
+}
+
+}  // namespace
