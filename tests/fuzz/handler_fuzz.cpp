@@ -144,7 +144,7 @@ void RunStep(TForm1& form, const Names& names, ByteStream& in) {
       break;
     }
     default:
-      RunTimed(form, "Enter", [&] { form.EnterOrEscape(); });
+      RunTimed(form, "Enter", [&] { form.RunHandler([&] { form.EnterOrEscape(); }); });
       break;
   }
 }
