@@ -25,8 +25,10 @@ QApplication& App() {
   static int argc = 1;
   static char name[] = "fenlar_qt_tests";
   static char* argv[] = {name, nullptr};
-  static QApplication app(argc, argv);
-  return app;
+  // Kept alive to the end of the process: destroying it among the static destructors
+  // tears Qt's input devices down out of order.
+  static QApplication* app = new QApplication(argc, argv);
+  return *app;
 }
 
 class RecordingSink : public Komunikat {
