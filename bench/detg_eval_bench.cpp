@@ -1,6 +1,7 @@
 #include <benchmark/benchmark.h>
 
 #include "../tests/model_stack_defaults.h"
+#include "model/fast_determinant.h"
 #include "model/fp_fault.h"
 
 namespace {
@@ -18,5 +19,21 @@ void BM_EvaluateDetG(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_EvaluateDetG);
+
+// The two determinants alone on the same filled matrix, copied afresh each iteration.
+template <ComplexLD (*Determinant)(ComplexMatrix&, double, DeterminantProgress*)>
+void BM_Determinant(benchmark::State& state) {
+  ComplexMatrix filled;
+  ResizeMatrix(filled, 14, 14);
+  ClearFloatingPointFlags();
+  FillBoundaryElements(DefaultStack(4000), filled);
+  ComplexMatrix m = filled;
+  for (auto _ : state) {
+    for (int r = 0; r <= 14; ++r) m[r] = filled[r];
+    benchmark::DoNotOptimize(Determinant(m, kPivotThreshold, nullptr));
+  }
+}
+BENCHMARK(BM_Determinant<ComplexDeterminant>);
+BENCHMARK(BM_Determinant<ComplexDeterminantFast>);
 
 }  // namespace

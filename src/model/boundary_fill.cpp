@@ -1,6 +1,5 @@
 #include "model/boundary_fill.h"
 
-#include "model/fast_determinant.h"
 #include "model/fp_fault.h"
 #include "model/partial_wave.h"
 
@@ -146,7 +145,7 @@ void FillBoundaryElements(const StackInputs& in, ComplexMatrix& matrix) {
 
 ComplexLD EvaluateDetG(const StackInputs& in, ComplexMatrix& matrix) {
   FillBoundaryElements(in, matrix);
-  const ComplexLD det = ComplexDeterminantFast(matrix, kPivotThreshold, nullptr);
+  const ComplexLD det = ComplexDeterminant(matrix, kPivotThreshold, nullptr);
   CheckFloatingPoint();
   return det;
 }
