@@ -11,18 +11,11 @@
 
 #include "detg/measured_velocity.h"
 #include "model/komunikat.h"
+#include "recording_sink.h"
 #include "ui/number_text.h"
 #include "ui/tform1.h"
 
 namespace {
-
-class RecordingSink : public Komunikat {
- public:
-  void Show(const std::string& text, const std::string& caption) override {
-    shown.emplace_back(text, caption);
-  }
-  std::vector<std::pair<std::string, std::string>> shown;
-};
 
 // A window with the default starting data taken, working in a fresh temporary directory so
 // that the trace file of each test is its own.

@@ -7,17 +7,10 @@
 #include "model/complex_matrix.h"
 #include "model/fp_fault.h"
 #include "model/komunikat.h"
+#include "recording_sink.h"
 #include "model/numerics_errors.h"
 
 namespace {
-
-class RecordingSink : public Komunikat {
- public:
-  void Show(const std::string& text, const std::string& caption) override {
-    shown.emplace_back(text, caption);
-  }
-  std::vector<std::pair<std::string, std::string>> shown;
-};
 
 class ModelDeterminant : public ::testing::Test {
  protected:

@@ -91,7 +91,7 @@ class TForm1 {
 
  private:
   int handlerDepth_ = 0;
-  // Draws a line between two mapped points; skips it when either point has no pixel.
+  // The eight bulk-velocity lines of the dispersion plot, one pen per medium.
   void DrawBulkLinesIn(Rgb substrate, Rgb layer1, Rgb layer2, Rgb layer3);
   void BindHandlers();
 };
