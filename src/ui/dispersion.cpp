@@ -1,5 +1,6 @@
 #include <cmath>
 #include <optional>
+#include <vector>
 
 #include "detg/measured_velocity.h"
 #include "detg/velocity_grid.h"
@@ -28,6 +29,12 @@ void ReadSweepSettings(TForm1& form) {
   s.laserM = form.Number("Edit4") * 1e-9L;
 }
 
+// The same zero is drawn again at every velocity step until the next one is found; it is
+// recorded once.
+void RecordPoint(std::vector<DispersionPoint>& points, const DispersionPoint& p) {
+  if (points.empty() || !(points.back() == p)) points.push_back(p);
+}
+
 // The latest zero as a 2 x 2 red square at the abscissa of the current angle, when it passes
 // the velocity filter and the abscissa lies strictly inside the qd window of the fields.
 void PlotLastZero(TForm1& form, const PlotScale& scale) {
@@ -40,8 +47,10 @@ void PlotLastZero(TForm1& form, const PlotScale& scale) {
   s.pixelX = p->x;
   s.pixelY = p->y;
   if (form.AcceptZero(s.lastZeroV) && form.Number("Edit167") * 100 < s.qdScaled &&
-      s.qdScaled < form.Number("Edit170") * 100)
+      s.qdScaled < form.Number("Edit170") * 100) {
     form.canvas.FillRect(s.pixelX, s.pixelY, s.pixelX + 2, s.pixelY + 2);
+    RecordPoint(form.records.dispersion, {s.thetaRad * 180 / kSweepPi, s.qdScaled / 100, s.lastZeroV});
+  }
 }
 }  // namespace
 
@@ -57,6 +66,7 @@ void TForm1::TraceDispersion() {
   ReadSweepSettings(*this);
   canvas.penColor = colors::Red;
   canvas.brushColor = colors::Red;
+  records.dispersion.clear();
 
   for (state.thetaRad = state.thetaStartRad; state.thetaRad < state.thetaEndRad;
        state.thetaRad += state.thetaStepRad) {

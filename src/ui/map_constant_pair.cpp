@@ -61,11 +61,15 @@ void TForm1::MapConstantPair(int a, int b) {
       MapScale(*this, state.plotXMin, state.plotYMin, state.plotXSpan, state.plotYSpan);
   RefuseOversizedMap(*row, xAxis.min, xAxis.max, yAxis.min, yAxis.max, state.mapStepX);
 
+  records.map = {controls["RadioGroup1"].items[a], controls["RadioGroup2"].items[b], {}};
   const long double stepX = state.mapStepX, stepY = state.mapStepY;
   for (long double x = xAxis.min; x < xAxis.max - row->columnLessSteps * stepX; x += stepX)
     for (long double y = yAxis.min + row->firstRowSteps * stepY;
-         y < yAxis.max + row->rowExtraSteps * stepY; y += stepY)
-      DrawMapCell(canvas, scale, x, y, MapNodeCorrelator(*this, a, b, x, y), state.mapCellPx);
+         y < yAxis.max + row->rowExtraSteps * stepY; y += stepY) {
+      const long double g = MapNodeCorrelator(*this, a, b, x, y);
+      records.map.nodes.push_back({x, y, g});
+      DrawMapCell(canvas, scale, x, y, g, state.mapCellPx);
+    }
 
   RestoreFromSlider(*this, a);
   RestoreFromSlider(*this, b);

@@ -79,6 +79,7 @@ void ScanPoint(TForm1& form, const PlotScale& scale, TraceFile& trace) {
   CheckFloatingPoint();
   form.SetText("MaskEdit48", FormatComplex(form.detG.re, form.detG.im, 1, 10));
   trace.WriteLine(s.scanV, modulus);
+  form.records.detgScan.push_back({s.scanV, form.detG.re, form.detG.im, modulus});
 
   s.segX1 = s.scanV;
   s.segY1 = ValueOfDet(form.detG, representation);
@@ -114,6 +115,7 @@ void TForm1::ScanDetG() {
   canvas.penColor = colors::Black;
 
   detG = {0, 1};
+  records.detgScan.clear();
   for (state.scanV = state.vMin; state.scanV < state.vMax; state.scanV += state.vStep)
     ScanPoint(*this, scale, trace);
   OverlayMeasuredPoints();

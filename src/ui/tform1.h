@@ -4,6 +4,7 @@
 
 #include "model/complex_matrix.h"
 #include "model/simulation_state.h"
+#include "ui/analysis_records.h"
 #include "ui/canvas.h"
 #include "ui/controls.h"
 #include "ui/plot_scale.h"
@@ -21,6 +22,7 @@ class TForm1 {
   Canvas canvas;
   ComplexMatrix BoundaryMatrix;
   ComplexLD detG;
+  AnalysisRecords records;
 
   // Field access.
   long double Number(const std::string& name) const;  // ReadNumber of the field's text

@@ -1,0 +1,33 @@
+#pragma once
+#include <string>
+#include <vector>
+
+// What the last analyses computed, kept for the exports: each analysis clears its own record
+// when it starts and adds to it as it draws.
+struct DetgScanPoint {
+  long double v = 0;  // phase velocity, m/s
+  long double re = 0, im = 0, modulus = 0;
+};
+
+struct DispersionPoint {
+  long double angleDeg = 0;  // angle of incidence of the sweep
+  long double qd = 0;        // abscissa of the dispersion plot
+  long double v = 0;         // phase velocity of the zero, m/s
+  bool operator==(const DispersionPoint&) const = default;
+};
+
+struct MapNode {
+  long double x = 0, y = 0;  // the two constants, GPa
+  long double g = 0;         // g correlator of the node
+};
+
+struct MapRecord {
+  std::string xName, yName;  // the constants on the axes, as the radio groups name them
+  std::vector<MapNode> nodes;
+};
+
+struct AnalysisRecords {
+  std::vector<DetgScanPoint> detgScan;
+  std::vector<DispersionPoint> dispersion;  // drawing order, no repeats of the same point
+  MapRecord map;
+};
