@@ -1,6 +1,7 @@
 #include "model/fp_fault.h"
 
 #include <cfenv>
+#include <cstring>
 
 namespace {
 constexpr int kFaultFlags = FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW;
@@ -27,3 +28,17 @@ void CheckFloatingPoint() {
 }
 
 void ClearFloatingPointFlags() { std::feclearexcept(kFaultFlags); }
+
+static_assert(sizeof(fexcept_t) <= sizeof(unsigned long long));
+
+FloatingPointFlagsKept::FloatingPointFlagsKept() : saved_(0) {
+  fexcept_t flags;
+  std::fegetexceptflag(&flags, kFaultFlags);
+  std::memcpy(&saved_, &flags, sizeof flags);
+}
+
+FloatingPointFlagsKept::~FloatingPointFlagsKept() {
+  fexcept_t flags;
+  std::memcpy(&flags, &saved_, sizeof flags);
+  std::fesetexceptflag(&flags, kFaultFlags);
+}

@@ -29,3 +29,16 @@ class RefusedInput : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
 };
+
+// Keeps the fault flags of this thread as they were on construction: work done meanwhile
+// (evaluations prepared ahead of the computation that will need them) leaves no trace in them.
+class FloatingPointFlagsKept {
+ public:
+  FloatingPointFlagsKept();
+  ~FloatingPointFlagsKept();
+  FloatingPointFlagsKept(const FloatingPointFlagsKept&) = delete;
+  FloatingPointFlagsKept& operator=(const FloatingPointFlagsKept&) = delete;
+
+ private:
+  unsigned long long saved_;  // the fexcept_t of the fault flags
+};

@@ -7,6 +7,7 @@
 #include "fitting/dispersion_sweep.h"
 #include "model/fp_fault.h"
 #include "ui/dispersion_scale.h"
+#include "ui/prefetch_sources.h"
 #include "ui/tform1.h"
 
 namespace {
@@ -67,6 +68,7 @@ void TForm1::TraceDispersion() {
   canvas.penColor = colors::Red;
   canvas.brushColor = colors::Red;
   records.dispersion.clear();
+  const PrefetchScope prefetch(*this, [this] { return SweepSource(*this); });
 
   for (state.thetaRad = state.thetaStartRad; state.thetaRad < state.thetaEndRad;
        state.thetaRad += state.thetaStepRad) {

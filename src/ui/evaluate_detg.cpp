@@ -1,10 +1,19 @@
 #include "ui/evaluate_detg.h"
 
 #include "model/fp_fault.h"
+#include "ui/fill_boundary_matrix.h"
 #include "ui/tform1.h"
 
 const ComplexLD& EvaluateDetGAtFill(TForm1& form) {
-  form.FillBoundaryMatrix();
+  const StackInputs in = ReadStackInputs(form, form.state.qFill);
+  if (const ComplexLD* prepared = form.prefetch.Take(in)) {
+    // The fill raised nothing for these inputs; what reading the fields raised, its first
+    // check would have met.
+    CheckFloatingPoint();
+    form.detG = *prepared;
+    return form.detG;
+  }
+  FillBoundaryElements(in, form.BoundaryMatrix);
   form.detG = ComplexDeterminant(form.BoundaryMatrix, kPivotThreshold, nullptr);
   CheckFloatingPoint();
   return form.detG;

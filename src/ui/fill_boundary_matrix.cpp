@@ -6,15 +6,15 @@
 namespace {
 const char* const kDensityFields[4] = {"Edit1", "Edit5", "Edit137", "Edit139"};
 const char* const kThicknessFields[3] = {"Edit6", "Edit138", "Edit140"};
+}  // namespace
 
-void ReadStackFields(TForm1& form) {
-  SimulationState& s = form.state;
+void ReadStackFields(const TForm1& form, SimulationState& s) {
   for (int k = 0; k < 4; ++k) s.density[k] = form.Number(kDensityFields[k]);
   for (int i = 0; i < 3; ++i) s.thicknessM[i] = form.Number(kThicknessFields[i]) * 1e-9L;
   DepthsFromThicknesses(s.thicknessM, s.depthM);
 }
 
-StackInputs StackOf(const SimulationState& s, long double q) {
+StackInputs StackOfState(const SimulationState& s, long double q) {
   StackInputs in;
   in.v = s.scanV;
   in.q = q;
@@ -28,11 +28,14 @@ StackInputs StackOf(const SimulationState& s, long double q) {
   for (int i = 0; i < 3; ++i) in.thicknessM[i] = s.thicknessM[i];
   return in;
 }
-}  // namespace
+
+StackInputs ReadStackInputs(TForm1& form, long double q) {
+  ReadStackFields(form, form.state);
+  return StackOfState(form.state, q);
+}
 
 void FillBoundaryMatrixAt(TForm1& form, long double q) {
-  ReadStackFields(form);
-  FillBoundaryElements(StackOf(form.state, q), form.BoundaryMatrix);
+  FillBoundaryElements(ReadStackInputs(form, q), form.BoundaryMatrix);
 }
 
 void TForm1::FillBoundaryMatrix() { FillBoundaryMatrixAt(*this, state.qFill); }

@@ -1,4 +1,6 @@
 #pragma once
+#include "model/boundary_fill.h"
+#include "model/simulation_state.h"
 
 class TForm1;
 
@@ -6,3 +8,12 @@ class TForm1;
 // BoundaryMatrix at velocity scanV and wave number q from the modified constants and
 // gpaToPa. FillBoundaryMatrix passes qFill; the det_g scan passes its own qScan.
 void FillBoundaryMatrixAt(TForm1& form, long double q);
+
+// Density, thicknessM and depthM of s from the density and thickness fields.
+void ReadStackFields(const TForm1& form, SimulationState& s);
+
+// The refresh from the fields, then the inputs of that fill.
+StackInputs ReadStackInputs(TForm1& form, long double q);
+
+// The inputs of a fill at the state's scanV and wave number q, without reading any field.
+StackInputs StackOfState(const SimulationState& s, long double q);

@@ -1,6 +1,8 @@
 #include <optional>
 
 #include "fitting/map_layout.h"
+#include "fitting/map_node_walk.h"
+#include "ui/prefetch_sources.h"
 #include "ui/map_constants.h"
 #include "ui/tform1.h"
 
@@ -62,14 +64,17 @@ void TForm1::MapConstantPair(int a, int b) {
   RefuseOversizedMap(*row, xAxis.min, xAxis.max, yAxis.min, yAxis.max, state.mapStepX);
 
   records.map = {controls["RadioGroup1"].items[a], controls["RadioGroup2"].items[b], {}};
-  const long double stepX = state.mapStepX, stepY = state.mapStepY;
-  for (long double x = xAxis.min; x < xAxis.max - row->columnLessSteps * stepX; x += stepX)
-    for (long double y = yAxis.min + row->firstRowSteps * stepY;
-         y < yAxis.max + row->rowExtraSteps * stepY; y += stepY) {
-      const long double g = MapNodeCorrelator(*this, a, b, x, y);
-      records.map.nodes.push_back({x, y, g});
-      DrawMapCell(canvas, scale, x, y, g, state.mapCellPx);
-    }
+  const MapNodeWalk walk = WalkOfPair(*row, xAxis.min, xAxis.max, yAxis.min, yAxis.max,
+                                      state.mapStepX, state.mapStepY);
+  {
+    const PrefetchScope prefetch(*this, [&] { return MapSource(*this, a, b, walk); });
+    for (long double x = walk.xMin; x < walk.xEnd; x += walk.stepX)
+      for (long double y = walk.yStart; y < walk.yEnd; y += walk.stepY) {
+        const long double g = MapNodeCorrelator(*this, a, b, x, y);
+        records.map.nodes.push_back({x, y, g});
+        DrawMapCell(canvas, scale, x, y, g, state.mapCellPx);
+      }
+  }
 
   RestoreFromSlider(*this, a);
   RestoreFromSlider(*this, b);

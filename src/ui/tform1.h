@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -6,6 +7,7 @@
 #include "model/simulation_state.h"
 #include "ui/analysis_records.h"
 #include "ui/canvas.h"
+#include "ui/detg_prefetch.h"
 #include "ui/controls.h"
 #include "ui/plot_scale.h"
 
@@ -23,6 +25,14 @@ class TForm1 {
   ComplexMatrix BoundaryMatrix;
   ComplexLD detG;
   AnalysisRecords records;
+
+  // The dispersion sweep and the correlation maps evaluate det_g ahead on every core; their
+  // results are those of evaluating one by one. Off, they evaluate one by one.
+  bool parallelEvaluation = true;
+  DetGPrefetch prefetch;
+  // Called between batches of a long computation with the share done (0..1), so that a view
+  // can repaint and show progress.
+  std::function<void(double)> onProgress;
 
   // Field access.
   long double Number(const std::string& name) const;  // ReadNumber of the field's text

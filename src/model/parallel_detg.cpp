@@ -1,0 +1,65 @@
+#include "model/parallel_detg.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cstring>
+#include <thread>
+
+#include "model/fp_fault.h"
+
+namespace {
+// Inputs a thread takes at a time: large enough to keep the counter cold, small enough to
+// share the tail of a batch evenly.
+constexpr std::size_t kSlice = 32;
+
+void EvaluateSlices(const std::vector<StackInputs>& inputs, std::vector<DetGOutcome>& outcomes,
+                    std::atomic<std::size_t>& nextSlice) {
+  ComplexMatrix matrix;
+  ResizeMatrix(matrix, 14, 14);
+  ClearFloatingPointFlags();
+  for (;;) {
+    const std::size_t begin = nextSlice.fetch_add(kSlice);
+    if (begin >= inputs.size()) return;
+    const std::size_t end = std::min(inputs.size(), begin + kSlice);
+    for (std::size_t i = begin; i < end; ++i) {
+      try {
+        outcomes[i].det = EvaluateDetG(inputs[i], matrix);
+        outcomes[i].ok = true;
+      } catch (...) {
+        ClearFloatingPointFlags();
+      }
+    }
+  }
+}
+
+bool SameBits(long double a, long double b) {
+  constexpr std::size_t kSignificantBytes = 10;  // the x87 extended format; the rest is padding
+  return std::memcmp(&a, &b, kSignificantBytes) == 0;
+}
+
+template <std::size_t N>
+bool SameBits(const long double (&a)[N], const long double (&b)[N]) {
+  for (std::size_t k = 0; k < N; ++k)
+    if (!SameBits(a[k], b[k])) return false;
+  return true;
+}
+}  // namespace
+
+std::vector<DetGOutcome> EvaluateDetGBatch(const std::vector<StackInputs>& inputs, unsigned threads) {
+  std::vector<DetGOutcome> outcomes(inputs.size());
+  std::atomic<std::size_t> nextSlice{0};
+  std::vector<std::thread> workers;
+  const unsigned count = std::max(1u, threads);
+  for (unsigned t = 0; t < count; ++t)
+    workers.emplace_back([&] { EvaluateSlices(inputs, outcomes, nextSlice); });
+  for (std::thread& worker : workers) worker.join();
+  return outcomes;
+}
+
+unsigned EvaluationThreads() { return std::max(1u, std::thread::hardware_concurrency()); }
+
+bool SameStackInputs(const StackInputs& a, const StackInputs& b) {
+  return SameBits(a.v, b.v) && SameBits(a.q, b.q) && SameBits(a.G, b.G) &&
+         SameBits(a.density, b.density) && SameBits(a.thicknessM, b.thicknessM) &&
+         SameBits(a.c11, b.c11) && SameBits(a.c12, b.c12) && SameBits(a.c44, b.c44);
+}

@@ -1,0 +1,23 @@
+#pragma once
+#include <vector>
+
+#include "model/boundary_fill.h"
+
+// det_g of one stack, evaluated away from the window; ok is false when the evaluation raised
+// a floating-point fault (or failed otherwise), so that its caller evaluates it again itself
+// and meets the fault where it belongs.
+struct DetGOutcome {
+  ComplexLD det;
+  bool ok = false;
+};
+
+// Evaluates det_g of every input (fill, determinant with the pivot threshold 1e-36, fault
+// check), spread over the given number of threads; each thread keeps its own matrix and its
+// own fault flags. The outcomes are those of evaluating the inputs one by one, bit for bit.
+std::vector<DetGOutcome> EvaluateDetGBatch(const std::vector<StackInputs>& inputs, unsigned threads);
+
+// Threads worth using on this machine (every core, at least one).
+unsigned EvaluationThreads();
+
+// True when both describe the same stack to the bit, so that their det_g are identical.
+bool SameStackInputs(const StackInputs& a, const StackInputs& b);

@@ -1,0 +1,40 @@
+#pragma once
+#include <cstddef>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "model/parallel_detg.h"
+
+// The stacks a computation will ask det_g of, in the order it will ask.
+class DetGInputSource {
+ public:
+  virtual ~DetGInputSource() = default;
+  virtual bool Next(StackInputs& in) = 0;  // false after the last
+  virtual double Fraction() const = 0;     // share of the computation passed, 0..1
+};
+
+// det_g evaluated ahead, on every core, for a computation that then runs exactly as it would
+// alone: each evaluation it makes takes the prepared value when its inputs are those prepared,
+// bit for bit. An evaluation that faulted ahead is left to the computation, which meets the
+// fault itself; inputs that differ from the prepared ones end the preparing.
+class DetGPrefetch {
+ public:
+  void Start(std::unique_ptr<DetGInputSource> source, std::function<void(double)> progress);
+  void Stop();
+  const ComplexLD* Take(const StackInputs& in);  // the prepared det_g of in, or nullptr
+
+  std::size_t Taken() const { return taken_; }
+  std::size_t LeftToCaller() const { return leftToCaller_; }
+  std::size_t Diverged() const { return diverged_; }
+
+ private:
+  bool Refill();
+
+  std::unique_ptr<DetGInputSource> source_;
+  std::function<void(double)> progress_;
+  std::vector<StackInputs> inputs_;
+  std::vector<DetGOutcome> outcomes_;
+  std::size_t cursor_ = 0;
+  std::size_t taken_ = 0, leftToCaller_ = 0, diverged_ = 0;
+};
