@@ -8,6 +8,7 @@
 #include <QApplication>
 
 #include "ui/headless.h"
+#include "ui/qt/file_menu.h"
 #include "ui/qt/key_preview.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/message_box_sink.h"
@@ -19,6 +20,7 @@ int RunWindow(QApplication& app, TForm1& form) {
   MessageBoxSink boxes;
   SetMessageSink(&boxes);
   MainWindow window(form);
+  new FileMenu(window, form);  // owned by the window
   KeyPreview keys(window, form);
   window.Run([&form] { form.RunHandler([&form] { form.WindowCreated(); }); });
   window.showMaximized();

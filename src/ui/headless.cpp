@@ -1,17 +1,21 @@
 #include "ui/headless.h"
 
 #include <charconv>
-#include <fstream>
 #include <optional>
 
 #include "model/komunikat.h"
+#include "ui/file_commands.h"
 #include "ui/headless_dump.h"
 #include "ui/message_log.h"
 #include "ui/png_writer.h"
+#include "ui/replace_file.h"
 
 namespace {
 
-enum class StepKind { Set, Click, Select, Position, Key, Dump, Canvas, Png };
+enum class StepKind {
+  Set, Click, Select, Position, Key, Dump, Canvas, Png,
+  Load, Save, ImportMeasured, ExportDispersion, ExportDetg, ExportMap, ExportMeasured
+};
 
 struct Step {
   StepKind kind = StepKind::Click;
@@ -34,6 +38,13 @@ std::optional<StepKind> KindOfOption(const std::string& option) {
   if (option == "--dump") return StepKind::Dump;
   if (option == "--canvas") return StepKind::Canvas;
   if (option == "--png") return StepKind::Png;
+  if (option == "--load") return StepKind::Load;
+  if (option == "--save") return StepKind::Save;
+  if (option == "--import-measured") return StepKind::ImportMeasured;
+  if (option == "--export-dispersion") return StepKind::ExportDispersion;
+  if (option == "--export-detg") return StepKind::ExportDetg;
+  if (option == "--export-map") return StepKind::ExportMap;
+  if (option == "--export-measured") return StepKind::ExportMeasured;
   return std::nullopt;
 }
 
@@ -93,6 +104,13 @@ std::string CheckStep(const Controls& controls, Step& step, const std::string& a
       [[fallthrough]];
     case StepKind::Dump:
     case StepKind::Canvas:
+    case StepKind::Load:
+    case StepKind::Save:
+    case StepKind::ImportMeasured:
+    case StepKind::ExportDispersion:
+    case StepKind::ExportDetg:
+    case StepKind::ExportMap:
+    case StepKind::ExportMeasured:
       step.name = argument;
       return argument.empty() ? "empty file name" : "";
     default:
@@ -119,10 +137,15 @@ Parsed ParseSteps(const Controls& controls, const std::vector<std::string>& args
   return parsed;
 }
 
-bool WriteText(const std::string& file, const std::string& text) {
-  std::ofstream out(file, std::ios::binary | std::ios::trunc);
-  out << text;
-  return static_cast<bool>(out.flush());
+std::string WriteOutput(const std::string& file, const std::string& text) {
+  std::string error;
+  return ReplaceFile(file, text, error) ? "" : error;
+}
+
+// A failed file command has shown its message; the run ends, since the steps after it would
+// work on data other than the user's or leave an output missing.
+std::string Commanded(bool ok, const char* what, const std::string& file) {
+  return ok ? "" : std::string(what) + " '" + file + "' failed";
 }
 
 // Runs one valid step; returns the reason when its output cannot be written, or "".
@@ -151,13 +174,28 @@ std::string RunStep(TForm1& form, const Step& step, const MessageLog& log,
       form.RunHandler([&] { form.EnterOrEscape(); });
       return "";
     case StepKind::Dump:
-      return WriteText(step.name, DumpJson(form.controls, log.Messages())) ? "" : "cannot write '" + step.name + "'";
+      return WriteOutput(step.name, DumpJson(form.controls, log.Messages()));
     case StepKind::Canvas:
-      return WritePng(step.name, Canvas::kWidth, Canvas::kHeight, form.canvas.Pixels())
-                 ? ""
-                 : "cannot write '" + step.name + "'";
+    {
+      const std::vector<std::uint8_t> png = EncodePng(Canvas::kWidth, Canvas::kHeight, form.canvas.Pixels());
+      return WriteOutput(step.name, std::string(png.begin(), png.end()));
+    }
     case StepKind::Png:
       return renderWindowPng(step.name) ? "" : "cannot render the window into '" + step.name + "'";
+    case StepKind::Load:
+      return Commanded(OpenSession(form, step.name), "--load", step.name);
+    case StepKind::Save:
+      return Commanded(SaveSession(form, step.name), "--save", step.name);
+    case StepKind::ImportMeasured:
+      return Commanded(ImportMeasured(form, step.name), "--import-measured", step.name);
+    case StepKind::ExportDispersion:
+      return Commanded(ExportResults(form, ExportKind::Dispersion, step.name), "--export-dispersion", step.name);
+    case StepKind::ExportDetg:
+      return Commanded(ExportResults(form, ExportKind::Detg, step.name), "--export-detg", step.name);
+    case StepKind::ExportMap:
+      return Commanded(ExportResults(form, ExportKind::Map, step.name), "--export-map", step.name);
+    case StepKind::ExportMeasured:
+      return Commanded(ExportResults(form, ExportKind::Measured, step.name), "--export-measured", step.name);
   }
   return "";
 }

@@ -16,8 +16,15 @@
 //   --dump FILE          controls and messages as JSON
 //   --canvas FILE        the canvas raster as PNG
 //   --png FILE           the whole window as PNG, through renderWindowPng
+//   --load FILE          a session: the controls, then "Take starting data"
+//   --save FILE          the session of the controls
+//   --import-measured FILE   the measured-data table from CSV or whitespace-separated text
+//   --export-dispersion FILE, --export-detg FILE, --export-map FILE, --export-measured FILE
+//                        the results of the last sweep, scan or map, or the measured points, as CSV
 // The "Exit" button ends the steps. Every message shown is also printed to err. Returns 0,
 // or 2 with a one-line reason on err when a step is malformed or names a control it cannot
-// act on (nothing runs then), or when an output file cannot be written.
+// act on (nothing runs then), when an output file cannot be written, or when a session or a
+// measurement cannot be read (its message is shown as in the window; the steps after it do
+// not run). Every file is written beside its target and renamed over it when complete.
 int RunHeadless(TForm1& form, const std::vector<std::string>& steps, std::ostream& err,
                 const std::function<bool(const std::string& file)>& renderWindowPng);

@@ -91,8 +91,8 @@ std::string HeaderError(const JsonValue& doc) {
   return "";
 }
 
-// "Take starting data" with every hold box set, so that the intake keeps each slider where
-// the session put it and derives the modified constants from it, without resetting sliders.
+}  // namespace
+
 void TakeStartingDataKeepingSliders(TForm1& form) {
   bool held[std::size(kHoldBoxes)];
   for (std::size_t k = 0; k < std::size(kHoldBoxes); ++k) {
@@ -103,8 +103,6 @@ void TakeStartingDataKeepingSliders(TForm1& form) {
   form.RunHandler([&form] { form.TakeStartingDataClick(); });
   for (std::size_t k = 0; k < std::size(kHoldBoxes); ++k) form.controls[kHoldBoxes[k]].checked = held[k];
 }
-
-}  // namespace
 
 JsonValue ControlsJson(const Controls& controls) {
   JsonValue values = JsonValue::MakeObject();

@@ -40,6 +40,11 @@ struct SessionLoadResult {
 // Mode hold boxes are held, so that the saved slider offsets survive the intake.
 SessionLoadResult ApplySession(TForm1& form, const std::string& json);
 
+// "Take starting data" with every hold box set, so that the intake keeps each slider where
+// it stands and derives the modified constants from it: the state then matches the fields
+// without any slider being reset.
+void TakeStartingDataKeepingSliders(TForm1& form);
+
 // Writes the session beside the target and renames it over the target only once it is
 // complete on disk; on failure the old file is intact and error says why.
 bool SaveSessionFile(const Controls& controls, const std::string& path, std::string& error);
