@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -11,6 +12,7 @@
 #include "model/komunikat.h"
 #include "ui/headless.h"
 #include "ui/json_value.h"
+#include "temp_dir.h"
 
 namespace {
 
@@ -68,6 +70,9 @@ TEST(HeadlessRunner, RefusesMalformedStepsBeforeRunning) {
   ExpectRefused({"--key", "Tab"}, "Tab");
   ExpectRefused({"--png", "w.png"}, "--png");
   ExpectRefused({"--dump"}, "--dump");
+  ExpectRefused({"--load"}, "--load");
+  ExpectRefused({"--import-measured", ""}, "empty file name");
+  ExpectRefused({"--export-map", ""}, "empty file name");
   ExpectRefused({"--frobnicate", "x"}, "--frobnicate");
 }
 
@@ -163,4 +168,51 @@ TEST(HeadlessRunner, CanvasStepWritesTheRasterAsPng) {
   EXPECT_EQ(byte(18) << 8 | byte(19), Canvas::kWidth);
   EXPECT_EQ(byte(22) << 8 | byte(23), Canvas::kHeight);
   EXPECT_EQ(RunSteps(form, {"--canvas", "/nonexistent-folder/c.png"}).code, 2);
+}
+
+TEST(HeadlessRunner, SavesLoadsImportsAndExports) {
+  ScopedTempDir dir;
+  TForm1 first;
+  ASSERT_EQ(RunSteps(first, {"--set", "Edit1=4100", "--position", "ScrollBar9=-750", "--save", "s.json"}).code, 0);
+  WriteWholeFile("m.csv", "angle,R,dR,S1,dS1\n42,9.5,0.2,12.9,0.3\n");
+
+  TForm1 second;
+  const RunResult run = RunSteps(second, {"--load", "s.json", "--import-measured", "m.csv", "--click", "Button7",
+                                          "--export-detg", "d.csv", "--export-measured", "m_out.csv",
+                                          "--export-dispersion", "disp.csv", "--export-map", "map.csv"});
+  ASSERT_EQ(run.code, 0) << run.err;
+  EXPECT_EQ(second.Text("Edit1"), "4100");
+  EXPECT_EQ(second.Position("ScrollBar9"), -750);
+  EXPECT_EQ(second.Text("Edit15"), "42");
+  EXPECT_EQ(second.Text("Edit27"), "");
+  const std::string detg = ReadWholeFile("d.csv");
+  EXPECT_EQ(detg.rfind("v_m_s,re,im,modulus\n3000,", 0), 0u) << detg.substr(0, 60);
+  EXPECT_EQ(std::count(detg.begin(), detg.end(), '\n'), 151);
+  const std::string measured = ReadWholeFile("m_out.csv");
+  EXPECT_EQ(std::count(measured.begin(), measured.end(), '\n'), 3) << measured;
+  EXPECT_EQ(measured.find("\nA1,42,R,"), measured.find('\n')) << measured;
+  EXPECT_EQ(ReadWholeFile("disp.csv"), "angle_deg,qd,v_m_s\n") << "no sweep has run";
+  EXPECT_EQ(ReadWholeFile("map.csv"), "x,y,g\n");
+}
+
+TEST(HeadlessRunner, AFailedLoadOrImportShowsWhyAndEndsTheRun) {
+  ScopedTempDir dir;
+  WriteWholeFile("bad.json", "{\"format\": \"fenlar-session\", \"version\": 1, \"controls\": {\"Edit1\": {\"checked\": true}}}");
+  WriteWholeFile("bad.csv", "40,9.3\n");
+  for (const std::string& step : {std::string("--load=bad.json"), std::string("--load=none.json"),
+                                  std::string("--import-measured=bad.csv")}) {
+    const std::size_t eq = step.find('=');
+    TForm1 form;
+    const RunResult run = RunSteps(form, {"--set", "Edit2=7", step.substr(0, eq), step.substr(eq + 1), "--dump", "d.json"});
+    EXPECT_EQ(run.code, 2) << step;
+    EXPECT_NE(run.err.find("FENLAR: Cannot"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("fenlar: " + step.substr(0, eq) + " '" + step.substr(eq + 1) + "' failed"), std::string::npos) << run.err;
+    EXPECT_FALSE(std::ifstream("d.json").good()) << "the steps after it do not run";
+    EXPECT_EQ(form.Text("Edit2"), "7");
+    EXPECT_EQ(form.Text("Edit1"), "3970");
+  }
+  TForm1 form;
+  const RunResult unwritable = RunSteps(form, {"--export-detg", "missing/d.csv"});
+  EXPECT_EQ(unwritable.code, 2);
+  EXPECT_NE(unwritable.err.find("missing/d.csv"), std::string::npos) << unwritable.err;
 }

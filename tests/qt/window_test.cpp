@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -14,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include "model/komunikat.h"
+#include "ui/qt/file_menu.h"
 #include "ui/qt/key_preview.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/message_box_sink.h"
@@ -176,6 +179,36 @@ TEST(QtWindowPngTest, WritesTheClientAreaAsPng) {
   ASSERT_FALSE(picture.isNull());
   EXPECT_EQ(picture.size(), QSize(Canvas::kWidth, Canvas::kHeight));
   EXPECT_FALSE(RenderWindowPng(form, "/nonexistent-dir/window.png"));
+}
+
+
+TEST_F(QtWindowTest, FileMenuSitsAboveTheClientAreaWithItsItemsAndShortcuts) {
+  new FileMenu(window, form);
+  QMenu* file = Find<QMenu>("FileMenu");
+  ASSERT_NE(file, nullptr);
+  EXPECT_EQ(file->title(), "File");
+  QStringList items;
+  QMenu* exports = nullptr;
+  for (QAction* a : file->actions()) {
+    if (a->isSeparator()) continue;
+    items << a->text();
+    if (a->menu()) exports = a->menu();
+  }
+  EXPECT_EQ(items, QStringList({"Open session...", "Save session", "Save session as...", "Import measured data...",
+                                "Export", "Save picture...", "Exit"}));
+  EXPECT_EQ(file->actions()[0]->shortcut(), QKeySequence("Ctrl+O"));
+  EXPECT_EQ(file->actions()[1]->shortcut(), QKeySequence("Ctrl+S"));
+  ASSERT_NE(exports, nullptr);
+  EXPECT_EQ(exports->actions().size(), 4);
+
+  // The menu bar takes its own row; the controls keep their client coordinates.
+  QApplication::processEvents();
+  const Control& group = form.controls["GroupBox8"];
+  EXPECT_EQ(Find<QWidget>("GroupBox8")->mapTo(window.ClientArea(), QPoint(0, 0)), QPoint(group.left, group.top));
+  EXPECT_GE(window.ClientArea()->geometry().top(), window.menuBar()->geometry().bottom());
+
+  file->actions().last()->trigger();
+  EXPECT_FALSE(window.isVisible()) << "Exit closes the window";
 }
 
 }  // namespace
