@@ -25,6 +25,7 @@
 // or 2 with a one-line reason on err when a step is malformed or names a control it cannot
 // act on (nothing runs then), when an output file cannot be written, or when a session or a
 // measurement cannot be read (its message is shown as in the window; the steps after it do
-// not run). Every file is written beside its target and renamed over it when complete.
+// not run). Every file but the --png picture (the view's) is written beside its target and
+// renamed over it when complete.
 int RunHeadless(TForm1& form, const std::vector<std::string>& steps, std::ostream& err,
                 const std::function<bool(const std::string& file)>& renderWindowPng);
