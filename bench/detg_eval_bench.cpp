@@ -20,6 +20,39 @@ void BM_EvaluateDetG(benchmark::State& state) {
 }
 BENCHMARK(BM_EvaluateDetG);
 
+// The reference evaluation: the fill as written, every phase evaluated for every wave, and the
+// determinant in full.
+void BM_EvaluateDetGReference(benchmark::State& state) {
+  StackInputs in = DefaultStack(3000);
+  ComplexMatrix m;
+  ResizeMatrix(m, 14, 14);
+  ClearFloatingPointFlags();
+  int step = 0;
+  for (auto _ : state) {
+    in.v = 3000 + (step++ % 1000) * 3.0L;
+    FillBoundaryElements(in, m, FillVariant::AsWritten);
+    benchmark::DoNotOptimize(ComplexDeterminant(m, kPivotThreshold, nullptr));
+  }
+}
+BENCHMARK(BM_EvaluateDetGReference);
+
+// The two fills alone.
+template <FillVariant Variant>
+void BM_Fill(benchmark::State& state) {
+  StackInputs in = DefaultStack(3000);
+  ComplexMatrix m;
+  ResizeMatrix(m, 14, 14);
+  ClearFloatingPointFlags();
+  int step = 0;
+  for (auto _ : state) {
+    in.v = 3000 + (step++ % 1000) * 3.0L;
+    FillBoundaryElements(in, m, Variant);
+    benchmark::DoNotOptimize(m[14][14]);
+  }
+}
+BENCHMARK(BM_Fill<FillVariant::AsWritten>);
+BENCHMARK(BM_Fill<FillVariant::SharedPhases>);
+
 // The two determinants alone on the same filled matrix, copied afresh each iteration.
 template <ComplexLD (*Determinant)(ComplexMatrix&, double, DeterminantProgress*)>
 void BM_Determinant(benchmark::State& state) {

@@ -103,3 +103,23 @@ TEST(ModelFastDeterminant, IdenticalOnSparseMatricesWithSignedZeros) {
     ExpectIdentical(m);
   }
 }
+
+TEST(ModelSharedPhases, FillAndDetGIdenticalToTheFillAsWritten) {
+  RandomStacks stacks(99173);
+  ComplexMatrix asWritten, shared;
+  ResizeMatrix(asWritten, 14, 14);
+  ResizeMatrix(shared, 14, 14);
+  for (int trial = 0; trial < 4000; ++trial) {
+    SCOPED_TRACE(trial);
+    StackInputs in = stacks.Next();
+    if (stacks.Pick(5) == 0) in.q = -in.q;  // a negative angle typed into the fields
+    ClearFloatingPointFlags();
+    FillBoundaryElements(in, asWritten, FillVariant::AsWritten);
+    FillBoundaryElements(in, shared, FillVariant::SharedPhases);
+    for (int r = 1; r <= 14; ++r)
+      for (int c = 1; c <= 14; ++c)
+        ASSERT_TRUE(SameBits(asWritten[r][c], shared[r][c])) << "element " << r << ", " << c;
+    const ComplexLD reference = ComplexDeterminant(asWritten, kPivotThreshold);
+    ASSERT_TRUE(SameBits(reference, EvaluateDetG(in, shared)));
+  }
+}

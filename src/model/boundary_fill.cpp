@@ -1,5 +1,6 @@
 #include "model/boundary_fill.h"
 
+#include "model/fast_determinant.h"
 #include "model/fp_fault.h"
 #include "model/partial_wave.h"
 
@@ -68,8 +69,9 @@ void WriteInterfaceRows(ComplexMatrix& m, const Column& col, int firstRow, long 
 
 class BoundaryWriter {
  public:
-  BoundaryWriter(const StackInputs& in, const VelocityRatios& ratios, ComplexMatrix& m)
-      : in_(in), ratios_(ratios), m_(m) {
+  BoundaryWriter(const StackInputs& in, const VelocityRatios& ratios, ComplexMatrix& m,
+                 FillVariant variant)
+      : in_(in), ratios_(ratios), m_(m), phases_(variant == FillVariant::SharedPhases) {
     DepthsFromThicknesses(in.thicknessM, depth_);
   }
 
@@ -99,13 +101,13 @@ class BoundaryWriter {
       WriteInterfaceRows(m_, col, 1, -1, comps, ComplexLD{1, 0}, false);
       return;
     }
-    const ComplexLD phase = PhaseFactor(e, in_.q, depth_[k - 2]);
+    const ComplexLD phase = phases_.Phase(e, in_.q, depth_[k - 2]);
     WriteInterfaceRows(m_, col, 4 * (k - 1) + 1, -1, comps, phase, e.propagating);
   }
 
   void WriteUpperFace(const Column& col, const WaveExponent& e, const AxisValue comps[4]) {
     const int k = col.medium;
-    const ComplexLD phase = PhaseFactor(e, in_.q, depth_[k - 1]);
+    const ComplexLD phase = phases_.Phase(e, in_.q, depth_[k - 1]);
     if (k < 3) {
       WriteInterfaceRows(m_, col, 4 * k + 1, 1, comps, phase, e.propagating);
       return;
@@ -119,6 +121,7 @@ class BoundaryWriter {
   const StackInputs& in_;
   const VelocityRatios& ratios_;
   ComplexMatrix& m_;
+  PhaseMemo phases_;
   long double depth_[3];
 };
 
@@ -131,12 +134,12 @@ bool HoldsOrder14(const ComplexMatrix& m) {
 
 }  // namespace
 
-void FillBoundaryElements(const StackInputs& in, ComplexMatrix& matrix) {
+void FillBoundaryElements(const StackInputs& in, ComplexMatrix& matrix, FillVariant variant) {
   if (!HoldsOrder14(matrix)) ResizeMatrix(matrix, kOrder, kOrder);
   const VelocityRatios ratios = RatiosOf(in);
   CheckFloatingPoint();
   WriteZeros(matrix);
-  BoundaryWriter writer(in, ratios, matrix);
+  BoundaryWriter writer(in, ratios, matrix, variant);
   for (int c = 3; c <= kOrder; ++c) writer.Write(ColumnAt(c));
   writer.Write(ColumnAt(1));
   writer.Write(ColumnAt(2));
@@ -145,7 +148,7 @@ void FillBoundaryElements(const StackInputs& in, ComplexMatrix& matrix) {
 
 ComplexLD EvaluateDetG(const StackInputs& in, ComplexMatrix& matrix) {
   FillBoundaryElements(in, matrix);
-  const ComplexLD det = ComplexDeterminant(matrix, kPivotThreshold, nullptr);
+  const ComplexLD det = ComplexDeterminantFast(matrix, kPivotThreshold, nullptr);
   CheckFloatingPoint();
   return det;
 }

@@ -18,7 +18,11 @@ void DepthsFromThicknesses(const long double thicknessM[3], long double depthM[3
 // of the stack's boundary conditions and zeros elsewhere. Row 0 and column 0 are untouched.
 // A zero c11 or c44 (division by zero) or an overflowing exponential raises
 // FloatingPointFault.
-void FillBoundaryElements(const StackInputs& in, ComplexMatrix& matrix);
+// SharedPhases evaluates each propagating phase once for both waves of a -/+ pair; AsWritten
+// evaluates it for every wave. Both give the same matrix, bit for bit.
+enum class FillVariant { AsWritten, SharedPhases };
+void FillBoundaryElements(const StackInputs& in, ComplexMatrix& matrix,
+                          FillVariant variant = FillVariant::SharedPhases);
 
 // One evaluation of det_g: fill, then the determinant with the pivot threshold 1e-36.
 ComplexLD EvaluateDetG(const StackInputs& in, ComplexMatrix& matrix);

@@ -1,5 +1,6 @@
 #pragma once
 #include <cmath>
+#include <cstring>
 
 // A complex number in 80-bit extended precision: real part, then imaginary part.
 struct ComplexLD {
@@ -17,3 +18,9 @@ inline long double Modulus(const ComplexLD& z) { return sqrtl(z.re * z.re + z.im
 
 // (1 + 0i) / p by Smith's method.
 ComplexLD SmithReciprocal(const ComplexLD& p);
+
+// True when both hold the same 80 bits (the rest of a long double's storage is padding).
+inline bool SameBits(long double a, long double b) {
+  constexpr std::size_t kSignificantBytes = 10;
+  return std::memcmp(&a, &b, kSignificantBytes) == 0;
+}

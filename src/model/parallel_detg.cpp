@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <atomic>
-#include <cstring>
 #include <thread>
 
 #include "model/fp_fault.h"
@@ -32,15 +31,10 @@ void EvaluateSlices(const std::vector<StackInputs>& inputs, std::vector<DetGOutc
   }
 }
 
-bool SameBits(long double a, long double b) {
-  constexpr std::size_t kSignificantBytes = 10;  // the x87 extended format; the rest is padding
-  return std::memcmp(&a, &b, kSignificantBytes) == 0;
-}
-
 template <std::size_t N>
 bool SameBits(const long double (&a)[N], const long double (&b)[N]) {
   for (std::size_t k = 0; k < N; ++k)
-    if (!SameBits(a[k], b[k])) return false;
+    if (!::SameBits(a[k], b[k])) return false;
   return true;
 }
 }  // namespace
@@ -59,7 +53,7 @@ std::vector<DetGOutcome> EvaluateDetGBatch(const std::vector<StackInputs>& input
 unsigned EvaluationThreads() { return std::max(1u, std::thread::hardware_concurrency()); }
 
 bool SameStackInputs(const StackInputs& a, const StackInputs& b) {
-  return SameBits(a.v, b.v) && SameBits(a.q, b.q) && SameBits(a.G, b.G) &&
+  return ::SameBits(a.v, b.v) && ::SameBits(a.q, b.q) && ::SameBits(a.G, b.G) &&
          SameBits(a.density, b.density) && SameBits(a.thicknessM, b.thicknessM) &&
          SameBits(a.c11, b.c11) && SameBits(a.c12, b.c12) && SameBits(a.c44, b.c44);
 }

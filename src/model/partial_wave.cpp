@@ -57,6 +57,16 @@ ComplexLD PhaseFactor(const WaveExponent& e, long double q, long double z) {
   return {cosl(theta), e.sign * sinl(theta)};
 }
 
+ComplexLD PhaseMemo::Phase(const WaveExponent& e, long double q, long double z) {
+  if (!shares_ || !e.propagating) return PhaseFactor(e, q, z);
+  const long double theta = q * e.mag * z;
+  for (int i = 0; i < count_; ++i)
+    if (SameBits(entries_[i].theta, theta)) return {entries_[i].cos, e.sign * entries_[i].sin};
+  const Entry entry{theta, cosl(theta), sinl(theta)};
+  if (count_ < kCapacity) entries_[count_++] = entry;
+  return {entry.cos, e.sign * entry.sin};
+}
+
 ComplexLD TimesPhase(const AxisValue& value, const ComplexLD& phase, bool oscillating) {
   if (!oscillating) {
     const long double p = value.k * phase.re;

@@ -39,6 +39,26 @@ AxisValue ScaledShearLongitudinal(const WaveExponent& e, long double q);
 // exp(q s z): a real exponential, or cos(q b z) +/- i sin(q b z) for a propagating wave.
 ComplexLD PhaseFactor(const WaveExponent& e, long double q, long double z);
 
+// The propagating phases evaluated so far in one fill. The -/+ waves of a layer at one face
+// have arguments q b z of the same value with opposite signs of the exponent, and the phase
+// uses cos(q b z) and sign * sin(q b z): one evaluation of both serves the pair, bit for bit.
+// Decaying and growing waves keep their own exponentials (exp(-x) is not 1/exp(x) to the bit).
+class PhaseMemo {
+ public:
+  explicit PhaseMemo(bool shares) : shares_(shares) {}
+  // PhaseFactor(e, q, z), bit for bit.
+  ComplexLD Phase(const WaveExponent& e, long double q, long double z);
+
+ private:
+  struct Entry {
+    long double theta, cos, sin;
+  };
+  static constexpr int kCapacity = 12;  // three layers, two faces, two kinds of wave
+  bool shares_;
+  Entry entries_[kCapacity] = {};
+  int count_ = 0;
+};
+
 // value * phase, where the phase is either real (im exactly 0 and not oscillating) or
 // cos + i sin; products with the zero parts are not formed.
 ComplexLD TimesPhase(const AxisValue& value, const ComplexLD& phase, bool oscillating);

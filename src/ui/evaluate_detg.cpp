@@ -13,8 +13,6 @@ const ComplexLD& EvaluateDetGAtFill(TForm1& form) {
     form.detG = *prepared;
     return form.detG;
   }
-  FillBoundaryElements(in, form.BoundaryMatrix);
-  form.detG = ComplexDeterminant(form.BoundaryMatrix, kPivotThreshold, nullptr);
-  CheckFloatingPoint();
+  form.detG = EvaluateDetG(in, form.BoundaryMatrix);
   return form.detG;
 }
