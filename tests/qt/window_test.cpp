@@ -9,6 +9,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMouseEvent>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -209,6 +211,31 @@ TEST_F(QtWindowTest, FileMenuSitsAboveTheClientAreaWithItsItemsAndShortcuts) {
 
   file->actions().last()->trigger();
   EXPECT_FALSE(window.isVisible()) << "Exit closes the window";
+}
+
+TEST_F(QtWindowTest, LongComputationShowsProgressAndTakesNoOtherInput) {
+  int detgRuns = 0;
+  form.controls["Button7"].onClick = [&] { ++detgRuns; };
+  const QProgressBar* bar = window.findChild<QProgressBar*>();
+  ASSERT_NE(bar, nullptr);
+  bool barShown = false;
+  const std::function<void(double)> show = form.onProgress;
+  form.onProgress = [&](double done) {
+    show(done);
+    barShown = barShown || bar->isVisible();
+  };
+  // A click on det_g that arrives while the map is being computed.
+  QPushButton* detg = Find<QPushButton>("Button7");
+  const QPointF inside(5, 5);
+  for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+    QCoreApplication::postEvent(detg, new QMouseEvent(type, inside, detg->mapToGlobal(inside),
+                                                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+  Find<QPushButton>("Button6")->click();
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(barShown);
+  EXPECT_FALSE(bar->isVisible());
+  EXPECT_EQ(detgRuns, 0);
+  EXPECT_FALSE(form.records.map.nodes.empty());
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "ui/qt/canvas_widget.h"
 #include "ui/qt/control_widgets.h"
+#include "ui/qt/progress_view.h"
 
 namespace {
 constexpr int kFontPoints = 8;
@@ -18,6 +19,7 @@ MainWindow::MainWindow(TForm1& form) : form_(form), client_(new CanvasWidget(for
   font.setStretch(QFont::SemiCondensed);
   setFont(font);
   setCentralWidget(client_);
+  progress_ = new ProgressView(*this, form_, *client_);
   setGeometry(kInitialLeft, kInitialTop, kInitialWidth, kInitialHeight);
 
   const RunInWindow run = [this](const std::function<void()>& body) { Run(body); };
@@ -41,6 +43,7 @@ void MainWindow::Run(const std::function<void()>& body) {
   {
     const RunningFlag running(running_);
     body();
+    progress_->Finish();
   }
   Refresh();
   if (form_.exitRequested) close();

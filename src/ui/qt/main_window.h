@@ -7,6 +7,7 @@
 #include "ui/tform1.h"
 
 class CanvasWidget;
+class ProgressView;
 
 // The Qt view of Form1: a widget for every control over the canvas raster. It keeps no
 // state of its own; after every handler it shows the controls and the canvas again.
@@ -24,6 +25,7 @@ class MainWindow : public QMainWindow {
  private:
   TForm1& form_;
   CanvasWidget* client_;
+  ProgressView* progress_;
   std::vector<std::function<void()>> refreshers_;
   bool running_ = false;
 };

@@ -1,0 +1,34 @@
+#pragma once
+#include <QElapsedTimer>
+#include <QObject>
+
+class QMainWindow;
+class QProgressBar;
+class QWidget;
+class TForm1;
+
+// Progress of a long computation in the status bar, below the client area. Between batches
+// of the computation the window repaints (the canvas shows what is drawn so far) while every
+// click, key and wheel turn meant for the window is dropped: the window takes no other input
+// until the handler ends.
+class ProgressView : public QObject {
+ public:
+  ProgressView(QMainWindow& window, TForm1& form, QWidget& canvas);
+  ~ProgressView() override;
+
+  // Hides the bar and drops the input that arrived during the last batch.
+  void Finish();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void Show(double fraction);
+  void PaintDroppingInput();
+
+  TForm1& form_;
+  QWidget& canvas_;
+  QProgressBar* bar_;
+  QElapsedTimer sincePaint_;
+  bool dropping_ = false;
+};
