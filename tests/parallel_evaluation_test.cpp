@@ -18,13 +18,15 @@ std::vector<std::string> Texts(const TForm1& form) {
   return texts;
 }
 
-// Two created windows, one evaluating ahead on every core and one evaluating one by one, given
-// the same fields and the same clicks.
+// Two created windows given the same fields and the same clicks: the program's, evaluating
+// ahead on every core with the fast numerics, and the reference, evaluating one by one with
+// the fill as written and the full elimination.
 class ParallelAgainstSequential : public ::testing::Test {
  protected:
   void SetUp() override {
     SetMessageSink(&sink);
     sequential.parallelEvaluation = false;
+    sequential.numerics = DetGNumerics::Reference;
     for (TForm1* form : {&parallel, &sequential}) form->RunHandler([form] { form->WindowCreated(); });
   }
   void TearDown() override { SetMessageSink(nullptr); }

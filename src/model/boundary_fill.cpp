@@ -146,9 +146,18 @@ void FillBoundaryElements(const StackInputs& in, ComplexMatrix& matrix, FillVari
   CheckFloatingPoint();
 }
 
-ComplexLD EvaluateDetG(const StackInputs& in, ComplexMatrix& matrix) {
-  FillBoundaryElements(in, matrix);
-  const ComplexLD det = ComplexDeterminantFast(matrix, kPivotThreshold, nullptr);
+FillVariant FillOf(DetGNumerics numerics) {
+  return numerics == DetGNumerics::Fast ? FillVariant::SharedPhases : FillVariant::AsWritten;
+}
+
+ComplexLD DeterminantOf(ComplexMatrix& matrix, DetGNumerics numerics) {
+  if (numerics == DetGNumerics::Fast) return ComplexDeterminantFast(matrix, kPivotThreshold, nullptr);
+  return ComplexDeterminant(matrix, kPivotThreshold, nullptr);
+}
+
+ComplexLD EvaluateDetG(const StackInputs& in, ComplexMatrix& matrix, DetGNumerics numerics) {
+  FillBoundaryElements(in, matrix, FillOf(numerics));
+  const ComplexLD det = DeterminantOf(matrix, numerics);
   CheckFloatingPoint();
   return det;
 }

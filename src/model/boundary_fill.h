@@ -24,5 +24,14 @@ enum class FillVariant { AsWritten, SharedPhases };
 void FillBoundaryElements(const StackInputs& in, ComplexMatrix& matrix,
                           FillVariant variant = FillVariant::SharedPhases);
 
-// One evaluation of det_g: fill, then the determinant with the pivot threshold 1e-36.
-ComplexLD EvaluateDetG(const StackInputs& in, ComplexMatrix& matrix);
+// The numerics of an evaluation: the fill as written with the full elimination, or the shared
+// phases with the banded elimination. Both give the same bits.
+enum class DetGNumerics { Reference, Fast };
+
+FillVariant FillOf(DetGNumerics numerics);
+// The determinant of a filled matrix with the pivot threshold 1e-36.
+ComplexLD DeterminantOf(ComplexMatrix& matrix, DetGNumerics numerics);
+
+// One evaluation of det_g: fill, then the determinant, then the fault check.
+ComplexLD EvaluateDetG(const StackInputs& in, ComplexMatrix& matrix,
+                       DetGNumerics numerics = DetGNumerics::Fast);

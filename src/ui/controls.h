@@ -38,6 +38,15 @@ struct Control {
   std::function<void()> onClick;
   std::function<void()> onChange;
 
+  // The number of the text as last read: the computations read the same fields at every
+  // evaluation, and a text reads as the same number every time.
+  struct NumberMemo {
+    std::string text;
+    long double value = 0;
+    bool valid = false;
+  };
+  mutable NumberMemo numberMemo;
+
   bool IsTextField() const { return kind == ControlKind::Edit || kind == ControlKind::MaskEdit; }
   bool HasPosition() const {
     return kind == ControlKind::ScrollBar || kind == ControlKind::TrackBar;

@@ -13,6 +13,6 @@ const ComplexLD& EvaluateDetGAtFill(TForm1& form) {
     form.detG = *prepared;
     return form.detG;
   }
-  form.detG = EvaluateDetG(in, form.BoundaryMatrix);
+  form.detG = EvaluateDetG(in, form.BoundaryMatrix, form.numerics);
   return form.detG;
 }

@@ -35,7 +35,7 @@ StackInputs ReadStackInputs(TForm1& form, long double q) {
 }
 
 void FillBoundaryMatrixAt(TForm1& form, long double q) {
-  FillBoundaryElements(ReadStackInputs(form, q), form.BoundaryMatrix);
+  FillBoundaryElements(ReadStackInputs(form, q), form.BoundaryMatrix, FillOf(form.numerics));
 }
 
 void TForm1::FillBoundaryMatrix() { FillBoundaryMatrixAt(*this, state.qFill); }

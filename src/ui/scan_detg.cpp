@@ -6,7 +6,6 @@
 #include "detg/det_value.h"
 #include "detg/measured_velocity.h"
 #include "detg/velocity_grid.h"
-#include "model/fast_determinant.h"
 #include "model/fp_fault.h"
 #include "ui/detg_plot.h"
 #include "ui/fill_boundary_matrix.h"
@@ -75,7 +74,7 @@ void ScanPoint(TForm1& form, const PlotScale& scale, TraceFile& trace) {
   const std::optional<Pixel> start = MapFinite(scale, s.segX0, s.segY0);
   MoveToPixel(form, start);
 
-  form.detG = ComplexDeterminantFast(form.BoundaryMatrix, kPivotThreshold);
+  form.detG = DeterminantOf(form.BoundaryMatrix, form.numerics);
   const long double modulus = Modulus(form.detG);
   CheckFloatingPoint();
   form.SetText("MaskEdit48", FormatComplex(form.detG.re, form.detG.im, 1, 10));

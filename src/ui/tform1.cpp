@@ -14,7 +14,12 @@ TForm1::TForm1() {
   Repaint();
 }
 
-long double TForm1::Number(const std::string& name) const { return ReadNumber(controls[name].text); }
+long double TForm1::Number(const std::string& name) const {
+  const Control& c = controls[name];
+  Control::NumberMemo& memo = c.numberMemo;
+  if (!memo.valid || memo.text != c.text) memo = {c.text, ReadNumber(c.text), true};
+  return memo.value;
+}
 
 const std::string& TForm1::Text(const std::string& name) const { return controls[name].text; }
 

@@ -29,6 +29,8 @@ class TForm1 {
   // The dispersion sweep and the correlation maps evaluate det_g ahead on every core; their
   // results are those of evaluating one by one. Off, they evaluate one by one.
   bool parallelEvaluation = true;
+  // The numerics of the window's own evaluations; the reference ones serve comparisons.
+  DetGNumerics numerics = DetGNumerics::Fast;
   DetGPrefetch prefetch;
   // Called between batches of a long computation with the share done (0..1), so that a view
   // can repaint and show progress.
