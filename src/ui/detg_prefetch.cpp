@@ -9,42 +9,56 @@ constexpr std::size_t kBatch = 4096;
 
 void DetGPrefetch::Start(std::unique_ptr<DetGInputSource> source,
                          std::function<void(double)> progress) {
+  Stop();
   source_ = std::move(source);
   progress_ = std::move(progress);
-  inputs_.clear();
-  outcomes_.clear();
-  cursor_ = taken_ = leftToCaller_ = diverged_ = 0;
+  taken_ = leftToCaller_ = diverged_ = 0;
+  next_ = Prepare();
 }
 
 void DetGPrefetch::Stop() {
+  if (next_.outcomes.valid()) next_.outcomes.wait();
+  next_ = {};
   source_.reset();
   progress_ = nullptr;
-  inputs_.clear();
+  inputs_.reset();
   outcomes_.clear();
   cursor_ = 0;
 }
 
-bool DetGPrefetch::Refill() {
-  if (progress_) progress_(source_->Fraction());
-  inputs_.clear();
+DetGPrefetch::Batch DetGPrefetch::Prepare() {
+  auto inputs = std::make_shared<std::vector<StackInputs>>();
   {
     // The source repeats the computation's own arithmetic; its flags are not the computation's.
     const FloatingPointFlagsKept kept;
     StackInputs in;
-    while (inputs_.size() < kBatch && source_->Next(in)) inputs_.push_back(in);
+    while (inputs->size() < kBatch && source_->Next(in)) inputs->push_back(in);
   }
-  outcomes_ = EvaluateDetGBatch(inputs_, EvaluationThreads());
+  Batch batch;
+  if (inputs->empty()) return batch;
+  batch.outcomes = std::async(std::launch::async,
+                              [inputs] { return EvaluateDetGBatch(*inputs, EvaluationThreads()); });
+  batch.inputs = std::move(inputs);
+  return batch;
+}
+
+bool DetGPrefetch::Advance() {
+  if (progress_) progress_(source_->Fraction());
+  if (!next_.inputs) return false;
+  outcomes_ = next_.outcomes.get();
+  inputs_ = std::move(next_.inputs);
   cursor_ = 0;
-  return !inputs_.empty();
+  next_ = Prepare();
+  return true;
 }
 
 const ComplexLD* DetGPrefetch::Take(const StackInputs& in) {
   if (!source_) return nullptr;
-  if (cursor_ == inputs_.size() && !Refill()) {
+  if ((!inputs_ || cursor_ == inputs_->size()) && !Advance()) {
     Stop();
     return nullptr;
   }
-  if (!SameStackInputs(inputs_[cursor_], in)) {
+  if (!SameStackInputs((*inputs_)[cursor_], in)) {
     ++diverged_;
     Stop();
     return nullptr;

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstddef>
 #include <functional>
+#include <future>
 #include <memory>
 #include <vector>
 
@@ -20,6 +21,11 @@ class DetGInputSource {
 // fault itself; inputs that differ from the prepared ones end the preparing.
 class DetGPrefetch {
  public:
+  DetGPrefetch() = default;
+  DetGPrefetch(const DetGPrefetch&) = delete;
+  DetGPrefetch& operator=(const DetGPrefetch&) = delete;
+  ~DetGPrefetch() { Stop(); }
+
   void Start(std::unique_ptr<DetGInputSource> source, std::function<void(double)> progress);
   void Stop();
   const ComplexLD* Take(const StackInputs& in);  // the prepared det_g of in, or nullptr
@@ -29,12 +35,19 @@ class DetGPrefetch {
   std::size_t Diverged() const { return diverged_; }
 
  private:
-  bool Refill();
+  // The batch in use is replayed while the next one is evaluated.
+  struct Batch {
+    std::shared_ptr<const std::vector<StackInputs>> inputs;  // shared with its evaluation
+    std::future<std::vector<DetGOutcome>> outcomes;
+  };
+  Batch Prepare();
+  bool Advance();
 
   std::unique_ptr<DetGInputSource> source_;
   std::function<void(double)> progress_;
-  std::vector<StackInputs> inputs_;
+  std::shared_ptr<const std::vector<StackInputs>> inputs_;
   std::vector<DetGOutcome> outcomes_;
+  Batch next_;
   std::size_t cursor_ = 0;
   std::size_t taken_ = 0, leftToCaller_ = 0, diverged_ = 0;
 };
