@@ -1,5 +1,3 @@
-#include <unistd.h>
-
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -12,6 +10,7 @@
 #include "detg/measured_velocity.h"
 #include "model/komunikat.h"
 #include "recording_sink.h"
+#include "temp_dir.h"
 #include "ui/number_text.h"
 #include "ui/tform1.h"
 
@@ -22,22 +21,12 @@ namespace {
 class DetgWindow : public ::testing::Test {
  protected:
   void SetUp() override {
-    char pattern[] = "/tmp/detg_window_XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    dir_ = pattern;
-    char cwd[4096];
-    ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
-    oldDir_ = cwd;
-    ASSERT_EQ(chdir(dir_.c_str()), 0);
     SetMessageSink(&sink_);
     form_.TakeStartingData();
     form_.ApplyHandySliders();
   }
   void TearDown() override {
     SetMessageSink(nullptr);
-    std::remove((dir_ + "/test.txt").c_str());
-    EXPECT_EQ(chdir(oldDir_.c_str()), 0);
-    rmdir(dir_.c_str());
   }
 
   void Run(void (TForm1::*operation)()) {
@@ -66,9 +55,9 @@ class DetgWindow : public ::testing::Test {
     return sink_.shown[0].first;
   }
 
+  ScopedTempDir dir_;
   TForm1 form_;
   RecordingSink sink_;
-  std::string dir_, oldDir_;
 };
 
 std::vector<std::string> CrLfLines(const std::string& text) {

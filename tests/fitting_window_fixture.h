@@ -1,13 +1,12 @@
 #pragma once
-#include <unistd.h>
 
-#include <cstdio>
 #include <string>
 
 #include <gtest/gtest.h>
 
 #include "model/komunikat.h"
 #include "recording_sink.h"
+#include "temp_dir.h"
 #include "ui/tform1.h"
 
 // A created window acted on control by control, as the view does, with the messages recorded.
@@ -16,21 +15,11 @@
 class FittingWindow : public ::testing::Test {
  protected:
   void SetUp() override {
-    char pattern[] = "/tmp/fitting_window_XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    dir_ = pattern;
-    char cwd[4096];
-    ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
-    oldDir_ = cwd;
-    ASSERT_EQ(chdir(dir_.c_str()), 0);
     SetMessageSink(&sink);
     form.RunHandler([&] { form.WindowCreated(); });
   }
   void TearDown() override {
     SetMessageSink(nullptr);
-    std::remove((dir_ + "/test.txt").c_str());
-    EXPECT_EQ(chdir(oldDir_.c_str()), 0);
-    rmdir(dir_.c_str());
   }
 
   void Click(const std::string& name) {
@@ -69,9 +58,9 @@ class FittingWindow : public ::testing::Test {
     return all;
   }
 
+  ScopedTempDir dir_;
   TForm1 form;
   RecordingSink sink;
 
  private:
-  std::string dir_, oldDir_;
 };
