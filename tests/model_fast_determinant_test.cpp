@@ -6,6 +6,7 @@
 #include "model/boundary_fill.h"
 #include "model/fast_determinant.h"
 #include "model/fp_fault.h"
+#include "model/medium_block_memo.h"
 
 namespace {
 
@@ -121,5 +122,31 @@ TEST(ModelSharedPhases, FillAndDetGIdenticalToTheFillAsWritten) {
         ASSERT_TRUE(SameBits(asWritten[r][c], shared[r][c])) << "element " << r << ", " << c;
     const ComplexLD reference = ComplexDeterminant(asWritten, kPivotThreshold);
     ASSERT_TRUE(SameBits(reference, EvaluateDetG(in, shared)));
+  }
+}
+
+TEST(ModelMediumBlocks, FillsFromKeptBlocksEqualFreshFills) {
+  RandomStacks stacks(4711);
+  MediumBlockMemo memo;
+  ComplexMatrix fresh, kept;
+  ResizeMatrix(fresh, 14, 14);
+  ResizeMatrix(kept, 14, 14);
+  StackInputs in = stacks.Next();
+  for (int trial = 0; trial < 3000; ++trial) {
+    SCOPED_TRACE(trial);
+    // As across the nodes of a map: one or two constants change, or a velocity seen before
+    // comes back, or a thickness moves the faces of the layers above it.
+    switch (stacks.Pick(4)) {
+      case 0: in.c11[stacks.Pick(4)] *= 1 + stacks.Uniform(-0.01L, 0.01L); break;
+      case 1: in.c12[stacks.Pick(4)] *= 1 + stacks.Uniform(-0.01L, 0.01L); break;
+      case 2: in.thicknessM[stacks.Pick(3)] = stacks.Uniform(0, 100) * 1e-9L; break;
+      default: in = stacks.Next(); break;
+    }
+    ClearFloatingPointFlags();
+    FillBoundaryElements(in, fresh, FillVariant::AsWritten);
+    FillBoundaryElements(in, kept, FillVariant::SharedPhases, &memo);
+    for (int r = 1; r <= 14; ++r)
+      for (int c = 1; c <= 14; ++c)
+        ASSERT_TRUE(SameBits(fresh[r][c], kept[r][c])) << "element " << r << ", " << c;
   }
 }

@@ -2,6 +2,7 @@
 
 #include "model/fast_determinant.h"
 #include "model/fp_fault.h"
+#include "model/medium_block_memo.h"
 #include "model/partial_wave.h"
 
 void DepthsFromThicknesses(const long double thicknessM[3], long double depthM[3]) {
@@ -134,16 +135,26 @@ bool HoldsOrder14(const ComplexMatrix& m) {
 
 }  // namespace
 
-void FillBoundaryElements(const StackInputs& in, ComplexMatrix& matrix, FillVariant variant) {
+void FillBoundaryElements(const StackInputs& in, ComplexMatrix& matrix, FillVariant variant,
+                          MediumBlockMemo* memo) {
   if (!HoldsOrder14(matrix)) ResizeMatrix(matrix, kOrder, kOrder);
   const VelocityRatios ratios = RatiosOf(in);
   CheckFloatingPoint();
   WriteZeros(matrix);
+  long double depth[3];
+  DepthsFromThicknesses(in.thicknessM, depth);
+  bool restored[4] = {};
+  if (memo)
+    for (int k = 0; k < 4; ++k) restored[k] = memo->Restore(in, depth, k, matrix);
   BoundaryWriter writer(in, ratios, matrix, variant);
-  for (int c = 3; c <= kOrder; ++c) writer.Write(ColumnAt(c));
-  writer.Write(ColumnAt(1));
-  writer.Write(ColumnAt(2));
+  for (int c : {3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 1, 2}) {
+    const Column col = ColumnAt(c);
+    if (!restored[col.medium]) writer.Write(col);
+  }
   CheckFloatingPoint();
+  if (memo)
+    for (int k = 0; k < 4; ++k)
+      if (!restored[k]) memo->Keep(in, depth, k, matrix);
 }
 
 FillVariant FillOf(DetGNumerics numerics) {
@@ -155,8 +166,9 @@ ComplexLD DeterminantOf(ComplexMatrix& matrix, DetGNumerics numerics) {
   return ComplexDeterminant(matrix, kPivotThreshold, nullptr);
 }
 
-ComplexLD EvaluateDetG(const StackInputs& in, ComplexMatrix& matrix, DetGNumerics numerics) {
-  FillBoundaryElements(in, matrix, FillOf(numerics));
+ComplexLD EvaluateDetG(const StackInputs& in, ComplexMatrix& matrix, DetGNumerics numerics,
+                       MediumBlockMemo* memo) {
+  FillBoundaryElements(in, matrix, FillOf(numerics), memo);
   const ComplexLD det = DeterminantOf(matrix, numerics);
   CheckFloatingPoint();
   return det;

@@ -20,9 +20,13 @@ void DepthsFromThicknesses(const long double thicknessM[3], long double depthM[3
 // FloatingPointFault.
 // SharedPhases evaluates each propagating phase once for both waves of a -/+ pair; AsWritten
 // evaluates it for every wave. Both give the same matrix, bit for bit.
+// With a memo, the blocks of media whose inputs it holds from earlier fills are copied from it
+// (the same bits), and the blocks of a complete fill are kept in it.
 enum class FillVariant { AsWritten, SharedPhases };
+class MediumBlockMemo;
 void FillBoundaryElements(const StackInputs& in, ComplexMatrix& matrix,
-                          FillVariant variant = FillVariant::SharedPhases);
+                          FillVariant variant = FillVariant::SharedPhases,
+                          MediumBlockMemo* memo = nullptr);
 
 // The numerics of an evaluation: the fill as written with the full elimination, or the shared
 // phases with the banded elimination. Both give the same bits.
@@ -34,4 +38,4 @@ ComplexLD DeterminantOf(ComplexMatrix& matrix, DetGNumerics numerics);
 
 // One evaluation of det_g: fill, then the determinant, then the fault check.
 ComplexLD EvaluateDetG(const StackInputs& in, ComplexMatrix& matrix,
-                       DetGNumerics numerics = DetGNumerics::Fast);
+                       DetGNumerics numerics = DetGNumerics::Fast, MediumBlockMemo* memo = nullptr);

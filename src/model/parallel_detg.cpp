@@ -5,6 +5,7 @@
 #include <thread>
 
 #include "model/fp_fault.h"
+#include "model/medium_block_memo.h"
 
 namespace {
 // Inputs a thread takes at a time: large enough to keep the counter cold, small enough to
@@ -15,6 +16,7 @@ void EvaluateSlices(const std::vector<StackInputs>& inputs, std::vector<DetGOutc
                     std::atomic<std::size_t>& nextSlice) {
   ComplexMatrix matrix;
   ResizeMatrix(matrix, 14, 14);
+  MediumBlockMemo memo;
   ClearFloatingPointFlags();
   for (;;) {
     const std::size_t begin = nextSlice.fetch_add(kSlice);
@@ -22,7 +24,7 @@ void EvaluateSlices(const std::vector<StackInputs>& inputs, std::vector<DetGOutc
     const std::size_t end = std::min(inputs.size(), begin + kSlice);
     for (std::size_t i = begin; i < end; ++i) {
       try {
-        outcomes[i].det = EvaluateDetG(inputs[i], matrix);
+        outcomes[i].det = EvaluateDetG(inputs[i], matrix, DetGNumerics::Fast, &memo);
         outcomes[i].ok = true;
       } catch (...) {
         ClearFloatingPointFlags();
