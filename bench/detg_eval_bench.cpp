@@ -6,11 +6,10 @@
 
 namespace {
 
-// One det_g evaluation (fill, determinant, fault check) per iteration, velocities over
-// 3000..6000 m/s: the reference numerics (the fill as written, the full elimination), then
-// the program's.
-template <DetGNumerics Numerics>
-void BM_EvaluateDetG(benchmark::State& state) {
+// Runs work(stack, matrix) once per iteration on the default stack, velocities over
+// 3000..6000 m/s.
+template <typename Work>
+void OverDefaultVelocities(benchmark::State& state, Work work) {
   StackInputs in = DefaultStack(3000);
   ComplexMatrix m;
   ResizeMatrix(m, 14, 14);
@@ -18,8 +17,17 @@ void BM_EvaluateDetG(benchmark::State& state) {
   int step = 0;
   for (auto _ : state) {
     in.v = 3000 + (step++ % 1000) * 3.0L;
-    benchmark::DoNotOptimize(EvaluateDetG(in, m, Numerics));
+    work(in, m);
   }
+}
+
+// One det_g evaluation (fill, determinant, fault check): the reference numerics (the fill as
+// written, the full elimination), then the program's.
+template <DetGNumerics Numerics>
+void BM_EvaluateDetG(benchmark::State& state) {
+  OverDefaultVelocities(state, [](const StackInputs& in, ComplexMatrix& m) {
+    benchmark::DoNotOptimize(EvaluateDetG(in, m, Numerics));
+  });
 }
 BENCHMARK(BM_EvaluateDetG<DetGNumerics::Reference>);
 BENCHMARK(BM_EvaluateDetG<DetGNumerics::Fast>);
@@ -27,16 +35,10 @@ BENCHMARK(BM_EvaluateDetG<DetGNumerics::Fast>);
 // The two fills alone.
 template <FillVariant Variant>
 void BM_Fill(benchmark::State& state) {
-  StackInputs in = DefaultStack(3000);
-  ComplexMatrix m;
-  ResizeMatrix(m, 14, 14);
-  ClearFloatingPointFlags();
-  int step = 0;
-  for (auto _ : state) {
-    in.v = 3000 + (step++ % 1000) * 3.0L;
+  OverDefaultVelocities(state, [](const StackInputs& in, ComplexMatrix& m) {
     FillBoundaryElements(in, m, Variant);
     benchmark::DoNotOptimize(m[14][14]);
-  }
+  });
 }
 BENCHMARK(BM_Fill<FillVariant::AsWritten>);
 BENCHMARK(BM_Fill<FillVariant::SharedPhases>);
