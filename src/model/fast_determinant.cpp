@@ -1,5 +1,6 @@
 #include "model/fast_determinant.h"
 
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 
@@ -7,8 +8,8 @@
 
 namespace {
 
-// The tests read the 80-bit format directly (64-bit significand, then sign and 15-bit
-// exponent): on the x87 they cost integer loads instead of floating-point compares.
+// The test for -0 reads the 80-bit format directly (64-bit significand, then sign and 15-bit
+// exponent): on the x87 it costs integer loads instead of floating-point compares.
 struct ExtendedBits {
   std::uint64_t significand;
   std::uint16_t signExponent;
@@ -22,21 +23,15 @@ ExtendedBits BitsOf(const long double& x) {
   return b;
 }
 
-bool IsZero(long double x) {
-  const ExtendedBits b = BitsOf(x);
-  return b.significand == 0 && (b.signExponent & 0x7fff) == 0;
-}
-
-bool IsFinite(long double x) { return (BitsOf(x).signExponent & 0x7fff) != 0x7fff; }
-
 bool IsNegativeZero(long double x) {
   const ExtendedBits b = BitsOf(x);
   return b.significand == 0 && b.signExponent == 0x8000;
 }
 
-bool IsZero(const ComplexLD& z) { return IsZero(z.re) && IsZero(z.im); }
-
-bool IsFinite(const ComplexLD& z) { return IsFinite(z.re) && IsFinite(z.im); }
+// Values just computed or moved are tested as numbers: reading their bytes back at once
+// would stall on the store of the 80-bit results.
+bool IsZero(const ComplexLD& z) { return z.re == 0 && z.im == 0; }
+bool IsFinite(const ComplexLD& z) { return std::isfinite(z.re) && std::isfinite(z.im); }
 
 void Update(ComplexLD& x, const ComplexLD& p, const ComplexLD& f) {
   const ComplexLD t = Multiply(p, f);
@@ -50,6 +45,7 @@ void UpdateByZero(ComplexLD& x, const ComplexLD& p, const ComplexLD& f) {
   if (IsNegativeZero(x.re) || IsNegativeZero(x.im)) Update(x, p, f);
 }
 
+// The pivot row has just been exchanged: its elements are read as values, not as bytes.
 bool FiniteTail(const ComplexRow& row, int from, int n) {
   for (int c = from; c <= n; ++c)
     if (!IsFinite(row[c])) return false;

@@ -60,18 +60,12 @@ ComplexLD PhaseFactor(const WaveExponent& e, long double q, long double z) {
 ComplexLD PhaseMemo::Phase(const WaveExponent& e, long double q, long double z) {
   if (!shares_ || !e.propagating) return PhaseFactor(e, q, z);
   const long double theta = q * e.mag * z;
+  // Equal nonzero arguments hold the same bits (a zero may be -0, whose sine is -0); compared
+  // as numbers, the argument just computed needs no trip through memory.
+  if (theta == 0) return PhaseFactor(e, q, z);
   for (int i = 0; i < count_; ++i)
-    if (SameBits(entries_[i].theta, theta)) return {entries_[i].cos, e.sign * entries_[i].sin};
+    if (entries_[i].theta == theta) return {entries_[i].cos, e.sign * entries_[i].sin};
   const Entry entry{theta, cosl(theta), sinl(theta)};
   if (count_ < kCapacity) entries_[count_++] = entry;
   return {entry.cos, e.sign * entry.sin};
-}
-
-ComplexLD TimesPhase(const AxisValue& value, const ComplexLD& phase, bool oscillating) {
-  if (!oscillating) {
-    const long double p = value.k * phase.re;
-    return value.imaginary ? ComplexLD{0, p} : ComplexLD{p, 0};
-  }
-  if (value.imaginary) return {-(value.k * phase.im), value.k * phase.re};
-  return {value.k * phase.re, value.k * phase.im};
 }

@@ -61,4 +61,13 @@ class PhaseMemo {
 
 // value * phase, where the phase is either real (im exactly 0 and not oscillating) or
 // cos + i sin; products with the zero parts are not formed.
-ComplexLD TimesPhase(const AxisValue& value, const ComplexLD& phase, bool oscillating);
+// Inline, so that the element is built where it is stored.
+inline ComplexLD TimesPhase(const AxisValue& value, const ComplexLD& phase, bool oscillating) {
+  if (!oscillating) {
+    const long double p = value.k * phase.re;
+    return value.imaginary ? ComplexLD{0, p} : ComplexLD{p, 0};
+  }
+  if (value.imaginary) return {-(value.k * phase.im), value.k * phase.re};
+  return {value.k * phase.re, value.k * phase.im};
+}
+
