@@ -8,15 +8,6 @@
 #include "ui/tform1.h"
 
 namespace {
-// Before the first det_g scan or dispersion sweep neither the laser line in metres nor the GPa
-// factor is set; take them from the laser field as those two would.
-void EnsureEvaluationUnits(TForm1& form) {
-  SimulationState& s = form.state;
-  if (s.laserM != 0 && s.gpaToPa != 0) return;
-  s.laserM = form.Number("Edit4") * 1e-9L;
-  s.gpaToPa = 1e9L;
-}
-
 // |det_g| at the velocity of a measured frequency of angle i.
 long double ModulusAtMeasured(TForm1& form, long double freqGHz, long double& vMeas, int i) {
   SimulationState& s = form.state;
@@ -28,7 +19,7 @@ long double ModulusAtMeasured(TForm1& form, long double freqGHz, long double& vM
 
 void TForm1::EvaluateCorrelator() {
   ResizeMatrix(BoundaryMatrix, 14, 14);
-  EnsureEvaluationUnits(*this);
+  EnsureEvaluationUnits(*this, state);
   for (int i = 0; i < 14; ++i) {
     if (state.angleRad[i] == 0) {
       // An angle set back to 0 no longer counts: its old moduli are dropped.

@@ -16,3 +16,9 @@ const ComplexLD& EvaluateDetGAtFill(TForm1& form) {
   form.detG = EvaluateDetG(in, form.BoundaryMatrix, form.numerics);
   return form.detG;
 }
+
+void EnsureEvaluationUnits(const TForm1& form, SimulationState& s) {
+  if (s.laserM != 0 && s.gpaToPa != 0) return;
+  s.laserM = form.Number("Edit4") * 1e-9L;
+  s.gpaToPa = 1e9L;
+}

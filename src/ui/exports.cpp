@@ -5,6 +5,7 @@
 #include <tuple>
 
 #include "detg/measured_velocity.h"
+#include "ui/measured_fields.h"
 #include "ui/number_text.h"
 #include "ui/replace_file.h"
 #include "ui/tform1.h"
@@ -13,8 +14,6 @@ namespace {
 
 // 17 significant digits give back the double exactly when the text is read again.
 constexpr int kCsvDigits = 17;
-// The intake's degree factor (3.1415/180), so that the exported angle is the one typed.
-constexpr double kDegreeToRad = 0.01745277777777778;
 
 std::string Num(long double value) { return FormatSignificant(value, kCsvDigits); }
 

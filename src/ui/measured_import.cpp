@@ -4,24 +4,22 @@
 #include <cmath>
 #include <vector>
 
+#include "ui/measured_fields.h"
 #include "ui/number_text.h"
 #include "ui/text_file.h"
 
 namespace {
 
-constexpr std::size_t kColumns = 14;
+constexpr std::size_t kColumns = kMeasuredColumns;
 constexpr std::size_t kCells = 5;
 using Row = std::array<std::string, kCells>;
 
-// Angle, R, +/- R, S_1, +/- S_1 fields of the columns A1 .. A14.
-const char* const kFields[kColumns][kCells] = {
-    {"Edit15", "Edit2", "Edit10", "Edit3", "Edit11"},        {"Edit27", "Edit28", "Edit29", "Edit30", "Edit31"},
-    {"Edit49", "Edit50", "Edit51", "Edit52", "Edit53"},      {"Edit71", "Edit72", "Edit73", "Edit74", "Edit75"},
-    {"Edit93", "Edit94", "Edit95", "Edit96", "Edit97"},      {"Edit115", "Edit116", "Edit117", "Edit118", "Edit119"},
-    {"Edit141", "Edit142", "Edit143", "Edit144", "Edit145"}, {"Edit16", "Edit17", "Edit18", "Edit19", "Edit20"},
-    {"Edit38", "Edit39", "Edit40", "Edit41", "Edit42"},      {"Edit60", "Edit61", "Edit62", "Edit63", "Edit64"},
-    {"Edit82", "Edit83", "Edit84", "Edit85", "Edit86"},      {"Edit104", "Edit105", "Edit106", "Edit107", "Edit108"},
-    {"Edit126", "Edit127", "Edit128", "Edit129", "Edit130"}, {"Edit152", "Edit153", "Edit154", "Edit155", "Edit156"}};
+// The fields of a file's cells: angle, R, +/- R, S_1, +/- S_1 of column A(col + 1).
+const char* CellField(std::size_t col, std::size_t cell) {
+  const MeasuredColumnFields& f = MeasuredFields(static_cast<int>(col));
+  const char* const fields[kCells] = {f.angle, f.value[0], f.error[0], f.value[1], f.error[1]};
+  return fields[cell];
+}
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -149,7 +147,7 @@ ImportResult ImportMeasuredData(Controls& controls, const std::string& fileText)
     return r;
   }
   for (std::size_t col = 0; col < kColumns; ++col) {
-    for (std::size_t k = 0; k < kCells; ++k) controls[kFields[col][k]].text = col < rows.size() ? rows[col][k] : "";
+    for (std::size_t k = 0; k < kCells; ++k) controls[CellField(col, k)].text = col < rows.size() ? rows[col][k] : "";
   }
   ImportResult r;
   r.ok = true;

@@ -1,19 +1,7 @@
 #include "detg/measured_velocity.h"
 #include "ui/detg_plot.h"
+#include "ui/measured_fields.h"
 #include "ui/tform1.h"
-
-namespace {
-// Angle edit and marker check box of each item of RadioGroup3 (columns A1 .. A14).
-const char* const kAngleFields[14] = {"Edit15", "Edit27",  "Edit49",  "Edit71", "Edit93",
-                                      "Edit115", "Edit141", "Edit16",  "Edit38", "Edit60",
-                                      "Edit82",  "Edit104", "Edit126", "Edit152"};
-const char* const kMarkerBoxes[14] = {"CheckBox1",  "CheckBox2",  "CheckBox3",  "CheckBox4",
-                                      "CheckBox5",  "CheckBox6",  "CheckBox7",  "CheckBox8",
-                                      "CheckBox15", "CheckBox16", "CheckBox17", "CheckBox18",
-                                      "CheckBox19", "CheckBox20"};
-// 3.1415 / 180: the degree factor of the typed angles.
-constexpr double kDegreeToRad = 0.01745277777777778;
-}  // namespace
 
 void TForm1::MarkMeasuredModes() {
   StoreDetAxes(*this);
@@ -21,10 +9,10 @@ void TForm1::MarkMeasuredModes() {
   canvas.penColor = colors::Red;
 
   const int k = ItemIndex("RadioGroup3");
-  if (k < 0 || k >= 14 || state.angleRad[k] == 0) return;
+  if (k < 0 || k >= kMeasuredColumns || state.angleRad[k] == 0) return;
   const long double degreeToRad = kDegreeToRad;
-  state.selAngleRad = Number(kAngleFields[k]) * degreeToRad;
-  if (!Ticked(kMarkerBoxes[k])) return;
+  state.selAngleRad = Number(MeasuredFields(k).angle) * degreeToRad;
+  if (!Ticked(MeasuredFields(k).checkBox)) return;
 
   for (const long double f : {state.freqR[k], state.freqS1[k]})
     DrawVelocityMark(*this, scale, MeasuredPhaseVelocity(state.laserNm, f, state.angleRad[k]));

@@ -2,6 +2,7 @@
 
 #include "detg/measured_velocity.h"
 #include "model/fp_fault.h"
+#include "ui/evaluate_detg.h"
 #include "ui/fill_boundary_matrix.h"
 #include "ui/map_constants.h"
 #include "ui/tform1.h"
@@ -69,11 +70,7 @@ class Map : public DetGInputSource {
  public:
   Map(const TForm1& form, int a, int b, const MapNodeWalk& walk)
       : s_(StateWithStackFields(form)), a_(a), b_(b), walk_(walk), x_(walk.xMin), y_(walk.yStart) {
-    // The correlator's fallback before any scan has set the laser line and the GPa factor.
-    if (s_.laserM == 0 || s_.gpaToPa == 0) {
-      s_.laserM = form.Number("Edit4") * 1e-9L;
-      s_.gpaToPa = 1e9L;
-    }
+    EnsureEvaluationUnits(form, s_);
   }
 
   bool Next(StackInputs& in) override {

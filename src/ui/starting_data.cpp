@@ -1,34 +1,25 @@
 #include "ui/handy_constants.h"
+#include "ui/measured_fields.h"
 #include "ui/number_text.h"
 #include "ui/tform1.h"
 
 namespace {
 
-constexpr int kColumns = 14;
-
-// Fields of the measured-data columns A1 .. A14.
-const char* const kAngleFields[kColumns] = {"Edit15", "Edit27", "Edit49",  "Edit71",  "Edit93",
-                                            "Edit115", "Edit141", "Edit16", "Edit38",  "Edit60",
-                                            "Edit82",  "Edit104", "Edit126", "Edit152"};
-const char* const kFreqRFields[kColumns] = {"Edit2",  "Edit28", "Edit50",  "Edit72",  "Edit94",
-                                            "Edit116", "Edit142", "Edit17", "Edit39",  "Edit61",
-                                            "Edit83",  "Edit105", "Edit127", "Edit153"};
-const char* const kErrRFields[kColumns] = {"Edit10", "Edit29", "Edit51",  "Edit73",  "Edit95",
-                                           "Edit117", "Edit143", "Edit18", "Edit40",  "Edit62",
-                                           "Edit84",  "Edit106", "Edit128", "Edit154"};
-const char* const kFreqS1Fields[kColumns] = {"Edit3",  "Edit30", "Edit52",  "Edit74",  "Edit96",
-                                             "Edit118", "Edit144", "Edit19", "Edit41",  "Edit63",
-                                             "Edit85",  "Edit107", "Edit129", "Edit155"};
-const char* const kErrS1Fields[kColumns] = {"Edit11", "Edit31", "Edit53",  "Edit75",  "Edit97",
-                                            "Edit119", "Edit145", "Edit20", "Edit42",  "Edit64",
-                                            "Edit86",  "Edit108", "Edit130", "Edit156"};
-
-// 3.1415 / 180 as a double: the typed angles use this approximation of pi, not pi itself.
-constexpr double kDegreeToRad = 0.01745277777777778;
 constexpr double kRangeFraction = 0.4;
 
 const HandyConstant& C11Of(int material) { return kHandyConstants[2 * material]; }
 const HandyConstant& C12Of(int material) { return kHandyConstants[2 * material + 1]; }
+
+// Angles, then R, its uncertainties, S_1 and its uncertainties, each over A1 .. A14.
+void ReadMeasuredData(TForm1& form) {
+  SimulationState& s = form.state;
+  for (int i = 0; i < kMeasuredColumns; ++i)
+    s.angleRad[i] = form.Number(MeasuredFields(i).angle) * kDegreeToRad;
+  for (int i = 0; i < kMeasuredColumns; ++i) s.freqR[i] = form.Number(MeasuredFields(i).value[0]);
+  for (int i = 0; i < kMeasuredColumns; ++i) s.errR[i] = form.Number(MeasuredFields(i).error[0]);
+  for (int i = 0; i < kMeasuredColumns; ++i) s.freqS1[i] = form.Number(MeasuredFields(i).value[1]);
+  for (int i = 0; i < kMeasuredColumns; ++i) s.errS1[i] = form.Number(MeasuredFields(i).error[1]);
+}
 
 std::string Digits4(long double value) { return FormatSignificant(value, DigitsValue); }
 
@@ -36,11 +27,7 @@ std::string Digits4(long double value) { return FormatSignificant(value, DigitsV
 
 void TForm1::TakeStartingData() {
   FramePlots();
-  for (int i = 0; i < kColumns; ++i) state.angleRad[i] = Number(kAngleFields[i]) * kDegreeToRad;
-  for (int i = 0; i < kColumns; ++i) state.freqR[i] = Number(kFreqRFields[i]);
-  for (int i = 0; i < kColumns; ++i) state.errR[i] = Number(kErrRFields[i]);
-  for (int i = 0; i < kColumns; ++i) state.freqS1[i] = Number(kFreqS1Fields[i]);
-  for (int i = 0; i < kColumns; ++i) state.errS1[i] = Number(kErrS1Fields[i]);
+  ReadMeasuredData(*this);
 
   for (int k = 0; k < 4; ++k) state.c11Start[k] = Number(C11Of(k).startField);
   for (int k = 0; k < 4; ++k) state.c12Start[k] = Number(C12Of(k).startField);
