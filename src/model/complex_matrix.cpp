@@ -14,5 +14,6 @@ void ResizeMatrix(ComplexMatrix& matrix, int r, int c) {
 
 ComplexLD ComplexDeterminant(ComplexMatrix& matrix, double pivotThreshold,
                              DeterminantProgress* progress) {
-  return DeterminantWith(matrix, pivotThreshold, progress, EliminateBelow);
+  RowReduction plain;
+  return DeterminantWith(matrix, pivotThreshold, progress, plain);
 }

@@ -21,11 +21,14 @@ int SquareOrder(const ComplexMatrix& m) {
 }
 
 // Row of the largest modulus in column k, rows k..n; the first of equal candidates wins.
-// The diagonal candidate's modulus is taken in double precision.
-int PivotRow(const ComplexMatrix& m, int k, int n, long double& best) {
+// The diagonal candidate's modulus is taken in double precision. A known zero is passed
+// over: its modulus 0 never exceeds the best so far, which is a modulus or NaN.
+int PivotRow(const ComplexMatrix& m, int k, int n, const RowReduction& reduction,
+             long double& best) {
   best = std::hypot(static_cast<double>(m[k][k].re), static_cast<double>(m[k][k].im));
   int p = k;
   for (int i = k + 1; i <= n; ++i) {
+    if (reduction.KnownZero(i, k)) continue;
     const long double w = Modulus(m[i][k]);
     if (best < w) {
       best = w;
@@ -35,13 +38,13 @@ int PivotRow(const ComplexMatrix& m, int k, int n, long double& best) {
   return p;
 }
 
-void SwapRowTails(ComplexMatrix& m, int k, int p, int n) {
+}  // namespace
+
+void RowReduction::ExchangeRows(ComplexMatrix& m, int k, int p, int n) {
   for (int j = n; j >= k; --j) std::swap(m[k][j], m[p][j]);
 }
 
-}  // namespace
-
-void EliminateBelow(ComplexMatrix& m, int k, int n, const ComplexLD& w) {
+void RowReduction::EliminateBelow(ComplexMatrix& m, int k, int n, const ComplexLD& w) {
   const ComplexRow& pivotRow = m[k];
   for (int j = k + 1; j <= n; ++j) {
     ComplexRow& row = m[j];
@@ -55,7 +58,7 @@ void EliminateBelow(ComplexMatrix& m, int k, int n, const ComplexLD& w) {
 }
 
 ComplexLD DeterminantWith(ComplexMatrix& matrix, double pivotThreshold,
-                          DeterminantProgress* progress, EliminationStep step) {
+                          DeterminantProgress* progress, RowReduction& reduction) {
   const int n = SquareOrder(matrix);
   if (progress) {
     progress->setMinimum(0);
@@ -66,17 +69,18 @@ ComplexLD DeterminantWith(ComplexMatrix& matrix, double pivotThreshold,
     ReportNumericsError(1);
     return {};
   }
+  reduction.Begin(matrix, n);
   int swaps = 0;
   for (int k = 1; k <= n; ++k) {
     if (progress) progress->setPosition(k);
     long double best;
-    const int p = PivotRow(matrix, k, n, best);
+    const int p = PivotRow(matrix, k, n, reduction, best);
     if (!(best >= pivotThreshold)) return {};
     if (p != k) {
       ++swaps;
-      SwapRowTails(matrix, k, p, n);
+      reduction.ExchangeRows(matrix, k, p, n);
     }
-    step(matrix, k, n, SmithReciprocal(matrix[k][k]));
+    reduction.EliminateBelow(matrix, k, n, SmithReciprocal(matrix[k][k]));
   }
   ComplexLD d{1, 0};
   for (int i = 1; i <= n; ++i) d = Multiply(d, matrix[i][i]);

@@ -65,7 +65,10 @@ ComplexLD PhaseMemo::Phase(const WaveExponent& e, long double q, long double z) 
   if (theta == 0) return PhaseFactor(e, q, z);
   for (int i = 0; i < count_; ++i)
     if (entries_[i].theta == theta) return {entries_[i].cos, e.sign * entries_[i].sin};
-  const Entry entry{theta, cosl(theta), sinl(theta)};
+  // glibc's sincosl reduces the argument once and runs the kernels of sinl and cosl: the
+  // same bits as the two calls, at little more than the cost of one.
+  Entry entry{theta, 0, 0};
+  sincosl(theta, &entry.sin, &entry.cos);
   if (count_ < kCapacity) entries_[count_++] = entry;
   return {entry.cos, e.sign * entry.sin};
 }
