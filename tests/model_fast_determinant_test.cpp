@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <random>
 
 #include "model/boundary_fill.h"
@@ -103,6 +104,42 @@ TEST(ModelFastDeterminant, IdenticalOnSparseMatricesWithSignedZeros) {
     }
     ExpectIdentical(m);
   }
+}
+
+// Infinite and undefined elements make products of zeros that are not zero: the rows they
+// reach need every update in full, and the zeros they leave behind are no longer known.
+TEST(ModelFastDeterminant, IdenticalWithInfiniteAndUndefinedElements) {
+  RandomStacks random(31);
+  const long double inf = std::numeric_limits<long double>::infinity();
+  const long double parts[] = {0.0L, -0.0L, 0.0L, 3.0L, inf, -inf, std::nanl("")};
+  for (int trial = 0; trial < 3000; ++trial) {
+    SCOPED_TRACE(trial);
+    const int n = 2 + random.Pick(12);
+    ComplexMatrix m;
+    ResizeMatrix(m, n, n);
+    for (int r = 1; r <= n; ++r) {
+      for (int c = 1; c <= n; ++c) {
+        const bool rare = random.Pick(12) == 0;
+        m[r][c].re = rare ? parts[random.Pick(7)] : parts[random.Pick(3)];
+        m[r][c].im = random.Pick(3) == 0 ? random.Uniform(-1, 1) : parts[random.Pick(3)];
+      }
+      m[r][1 + random.Pick(n)].re = random.Uniform(-2, 2);
+    }
+    ClearFloatingPointFlags();
+    ExpectIdentical(m);
+  }
+}
+
+// Beyond the order the row bookkeeping covers, the plain elimination runs.
+TEST(ModelFastDeterminant, IdenticalOnALargeMatrix) {
+  RandomStacks random(5);
+  const int n = 70;
+  ComplexMatrix m;
+  ResizeMatrix(m, n, n);
+  for (int r = 1; r <= n; ++r)
+    for (int c = 1; c <= n; ++c)
+      if (random.Pick(4) == 0 || r == c) m[r][c] = {random.Uniform(-1, 1), random.Uniform(-1, 1)};
+  ExpectIdentical(m);
 }
 
 TEST(ModelSharedPhases, FillAndDetGIdenticalToTheFillAsWritten) {
