@@ -95,6 +95,11 @@ class BoundaryWriter {
   }
 
  private:
+  // The phase slot of a layer's face (0 lower, 1 upper) and the kind of the column's wave.
+  static int PhaseSlot(const Column& col, int face) {
+    return ((col.medium - 1) * 2 + (col.transverse ? 0 : 1)) * 2 + face;
+  }
+
   // The layer lies above the interface at z_(k-1): its waves enter with a minus sign.
   void WriteLowerFace(const Column& col, const WaveExponent& e, const AxisValue comps[4]) {
     const int k = col.medium;
@@ -102,13 +107,13 @@ class BoundaryWriter {
       WriteInterfaceRows(m_, col, 1, -1, comps, ComplexLD{1, 0}, false);
       return;
     }
-    const ComplexLD phase = phases_.Phase(e, in_.q, depth_[k - 2]);
+    const ComplexLD phase = phases_.Phase(e, in_.q, depth_[k - 2], PhaseSlot(col, 0));
     WriteInterfaceRows(m_, col, 4 * (k - 1) + 1, -1, comps, phase, e.propagating);
   }
 
   void WriteUpperFace(const Column& col, const WaveExponent& e, const AxisValue comps[4]) {
     const int k = col.medium;
-    const ComplexLD phase = phases_.Phase(e, in_.q, depth_[k - 1]);
+    const ComplexLD phase = phases_.Phase(e, in_.q, depth_[k - 1], PhaseSlot(col, 1));
     if (k < 3) {
       WriteInterfaceRows(m_, col, 4 * k + 1, 1, comps, phase, e.propagating);
       return;

@@ -57,18 +57,14 @@ ComplexLD PhaseFactor(const WaveExponent& e, long double q, long double z) {
   return {cosl(theta), e.sign * sinl(theta)};
 }
 
-ComplexLD PhaseMemo::Phase(const WaveExponent& e, long double q, long double z) {
+ComplexLD PhaseMemo::Phase(const WaveExponent& e, long double q, long double z, int slot) {
   if (!shares_ || !e.propagating) return PhaseFactor(e, q, z);
-  const long double theta = q * e.mag * z;
-  // Equal nonzero arguments hold the same bits (a zero may be -0, whose sine is -0); compared
-  // as numbers, the argument just computed needs no trip through memory.
-  if (theta == 0) return PhaseFactor(e, q, z);
-  for (int i = 0; i < count_; ++i)
-    if (entries_[i].theta == theta) return {entries_[i].cos, e.sign * entries_[i].sin};
-  // glibc's sincosl reduces the argument once and runs the kernels of sinl and cosl: the
-  // same bits as the two calls, at little more than the cost of one.
-  Entry entry{theta, 0, 0};
-  sincosl(theta, &entry.sin, &entry.cos);
-  if (count_ < kCapacity) entries_[count_++] = entry;
+  Entry& entry = entries_[slot];
+  if (!entry.held) {
+    // glibc's sincosl reduces the argument once and runs the kernels of sinl and cosl: the
+    // same bits as the two calls, at little more than the cost of one.
+    sincosl(q * e.mag * z, &entry.sin, &entry.cos);
+    entry.held = true;
+  }
   return {entry.cos, e.sign * entry.sin};
 }

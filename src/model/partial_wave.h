@@ -39,24 +39,24 @@ AxisValue ScaledShearLongitudinal(const WaveExponent& e, long double q);
 // exp(q s z): a real exponential, or cos(q b z) +/- i sin(q b z) for a propagating wave.
 ComplexLD PhaseFactor(const WaveExponent& e, long double q, long double z);
 
-// The propagating phases evaluated so far in one fill. The -/+ waves of a layer at one face
-// have arguments q b z of the same value with opposite signs of the exponent, and the phase
-// uses cos(q b z) and sign * sin(q b z): one evaluation of both serves the pair, bit for bit.
+// The propagating phases of one fill, by slot: a layer's face and kind of wave. The -/+ waves
+// of that slot have the same exponent magnitude, so the same argument q b z to the bit, and
+// the phase uses cos(q b z) and sign * sin(q b z): one evaluation serves the pair.
 // Decaying and growing waves keep their own exponentials (exp(-x) is not 1/exp(x) to the bit).
 class PhaseMemo {
  public:
+  static constexpr int kSlots = 12;  // three layers, two faces, two kinds of wave
   explicit PhaseMemo(bool shares) : shares_(shares) {}
-  // PhaseFactor(e, q, z), bit for bit.
-  ComplexLD Phase(const WaveExponent& e, long double q, long double z);
+  // PhaseFactor(e, q, z), bit for bit; the first propagating call of a slot evaluates it.
+  ComplexLD Phase(const WaveExponent& e, long double q, long double z, int slot);
 
  private:
   struct Entry {
-    long double theta, cos, sin;
+    bool held = false;
+    long double cos = 0, sin = 0;
   };
-  static constexpr int kCapacity = 12;  // three layers, two faces, two kinds of wave
   bool shares_;
-  Entry entries_[kCapacity] = {};
-  int count_ = 0;
+  Entry entries_[kSlots] = {};
 };
 
 // value * phase, where the phase is either real (im exactly 0 and not oscillating) or
