@@ -27,8 +27,12 @@ ExtendedBits BitsOf(const long double& x) {
 }
 
 // Arithmetic never yields the unnormal encodings, so a zero is exponent and significand 0.
-bool IsZeroBits(const ExtendedBits& b) { return b.significand == 0 && (b.signExponent & 0x7fff) == 0; }
-bool IsNegativeZeroBits(const ExtendedBits& b) { return b.significand == 0 && b.signExponent == 0x8000; }
+bool IsZeroBits(const ExtendedBits& b) {
+  return b.significand == 0 && (b.signExponent & 0x7fff) == 0;
+}
+bool IsNegativeZeroBits(const ExtendedBits& b) {
+  return b.significand == 0 && b.signExponent == 0x8000;
+}
 bool IsNegativeZero(long double x) { return IsNegativeZeroBits(BitsOf(x)); }
 
 bool HoldsNegativeZero(const ComplexLD& z) { return IsNegativeZero(z.re) || IsNegativeZero(z.im); }
