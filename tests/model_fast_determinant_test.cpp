@@ -32,6 +32,16 @@ void ExpectIdentical(const ComplexMatrix& m) {
       ASSERT_TRUE(SameBits(plain[r][c], fast[r][c])) << "element " << r << ", " << c;
 }
 
+// A 1-based matrix of order n, element by element, row by row.
+template <typename Element>
+ComplexMatrix SquareMatrixOf(int n, Element element) {
+  ComplexMatrix m;
+  ResizeMatrix(m, n, n);
+  for (int r = 1; r <= n; ++r)
+    for (int c = 1; c <= n; ++c) m[r][c] = element();
+  return m;
+}
+
 class RandomStacks {
  public:
   explicit RandomStacks(unsigned seed) : gen_(seed) {}
@@ -92,17 +102,11 @@ TEST(ModelFastDeterminant, IdenticalOnSparseMatricesWithSignedZeros) {
   const long double parts[] = {0.0L, -0.0L, 1.0L, -2.5L};
   for (int trial = 0; trial < 3000; ++trial) {
     SCOPED_TRACE(trial);
-    const int n = 1 + random.Pick(8);
-    ComplexMatrix m;
-    ResizeMatrix(m, n, n);
-    for (int r = 1; r <= n; ++r) {
-      for (int c = 1; c <= n; ++c) {
-        const int kind = random.Pick(6);
-        m[r][c].re = kind < 4 ? parts[kind] : random.Uniform(-1, 1);
-        m[r][c].im = random.Pick(2) == 0 ? parts[random.Pick(2)] : random.Uniform(-1, 1);
-      }
-    }
-    ExpectIdentical(m);
+    ExpectIdentical(SquareMatrixOf(1 + random.Pick(8), [&] {
+      const int kind = random.Pick(6);
+      return ComplexLD{kind < 4 ? parts[kind] : random.Uniform(-1, 1),
+                       random.Pick(2) == 0 ? parts[random.Pick(2)] : random.Uniform(-1, 1)};
+    }));
   }
 }
 
@@ -115,16 +119,12 @@ TEST(ModelFastDeterminant, IdenticalWithInfiniteAndUndefinedElements) {
   for (int trial = 0; trial < 3000; ++trial) {
     SCOPED_TRACE(trial);
     const int n = 2 + random.Pick(12);
-    ComplexMatrix m;
-    ResizeMatrix(m, n, n);
-    for (int r = 1; r <= n; ++r) {
-      for (int c = 1; c <= n; ++c) {
-        const bool rare = random.Pick(12) == 0;
-        m[r][c].re = rare ? parts[random.Pick(7)] : parts[random.Pick(3)];
-        m[r][c].im = random.Pick(3) == 0 ? random.Uniform(-1, 1) : parts[random.Pick(3)];
-      }
-      m[r][1 + random.Pick(n)].re = random.Uniform(-2, 2);
-    }
+    ComplexMatrix m = SquareMatrixOf(n, [&] {
+      const bool rare = random.Pick(12) == 0;
+      return ComplexLD{rare ? parts[random.Pick(7)] : parts[random.Pick(3)],
+                       random.Pick(3) == 0 ? random.Uniform(-1, 1) : parts[random.Pick(3)]};
+    });
+    for (int r = 1; r <= n; ++r) m[r][1 + random.Pick(n)].re = random.Uniform(-2, 2);
     ClearFloatingPointFlags();
     ExpectIdentical(m);
   }
