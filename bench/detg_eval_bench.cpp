@@ -1,8 +1,8 @@
 #include <benchmark/benchmark.h>
 
-#include "../tests/model_stack_defaults.h"
+#include "model_stack_defaults.h"
 #include "model/fast_determinant.h"
-#include "model/fp_fault.h"
+#include "base/fp_fault.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 
 #include <benchmark/benchmark.h>
 
-#include "model/komunikat.h"
-#include "ui/tform1.h"
+#include "base/komunikat.h"
+#include "form/tform1.h"
 
 namespace {
 

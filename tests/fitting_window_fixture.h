@@ -4,10 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include "model/komunikat.h"
+#include "base/komunikat.h"
 #include "recording_sink.h"
 #include "temp_dir.h"
-#include "ui/tform1.h"
+#include "form/tform1.h"
 
 // A created window acted on control by control, as the view does, with the messages recorded.
 // It works in a fresh temporary directory, since the det_g scans of the maps write their trace

@@ -3,7 +3,7 @@
 #include <utility>
 #include <vector>
 
-#include "model/komunikat.h"
+#include "base/komunikat.h"
 
 // A message sink that keeps every box shown, as (text, caption), for the tests to read.
 class RecordingSink : public Komunikat {

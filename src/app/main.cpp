@@ -7,12 +7,12 @@
 
 #include <QApplication>
 
-#include "ui/headless.h"
-#include "ui/qt/file_menu.h"
-#include "ui/qt/key_preview.h"
-#include "ui/qt/main_window.h"
-#include "ui/qt/message_box_sink.h"
-#include "ui/qt/window_png.h"
+#include "runner/headless.h"
+#include "qt/file_menu.h"
+#include "qt/key_preview.h"
+#include "qt/main_window.h"
+#include "qt/message_box_sink.h"
+#include "qt/window_png.h"
 
 namespace {
 
@@ -36,7 +36,7 @@ int RunWithoutDisplay(char** argv, const std::vector<std::string>& steps) {
   std::setlocale(LC_NUMERIC, "C");
   TForm1 form;
   return RunHeadless(form, steps, std::cerr,
-                     [&form](const std::string& file) { return RenderWindowPng(form, file); });
+                     [&form] { return RenderWindowPng(form); });
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "model/fp_fault.h"
+#include "base/fp_fault.h"
 
 std::optional<long double> BulkVelocity(long double constantGPa, long double density) {
   const long double ratio = constantGPa * 1e9L / density;

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "model/fp_fault.h"
+#include "base/fp_fault.h"
 
 DetRepresentation RepresentationOfItem(int item) {
   if (item == 0) return DetRepresentation::LgAbs;

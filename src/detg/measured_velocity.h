@@ -1,5 +1,8 @@
 #pragma once
 
+// 3.1415 / 180 as a double: the typed angles use this approximation of pi, not pi itself.
+inline constexpr double kDegreeToRad = 0.01745277777777778;
+
 // 4 x 3.141592 as a double: the factor of every wave number q = 4 pi sin(theta) / lambda.
 inline constexpr double kFourPiApprox = 12.566368;
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "model/fp_fault.h"
+#include "base/fp_fault.h"
 
 void RefuseEndlessVelocityGrid(long double vMin, long double vMax, long double vStep) {
   if (!(vMin < vMax)) return;

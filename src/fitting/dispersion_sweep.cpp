@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "model/fp_fault.h"
+#include "base/fp_fault.h"
 
 long double ThetaStepRad(long double degrees) { return degrees * (1.0L / 180.0L) * kSweepPi; }
 

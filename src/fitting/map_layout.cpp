@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "model/fp_fault.h"
+#include "base/fp_fault.h"
 
 namespace {
 // The cell sides are sized for the row pitch of the default constants.

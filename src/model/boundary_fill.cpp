@@ -1,7 +1,7 @@
 #include "model/boundary_fill.h"
 
 #include "model/fast_determinant.h"
-#include "model/fp_fault.h"
+#include "base/fp_fault.h"
 #include "model/medium_block_memo.h"
 #include "model/partial_wave.h"
 

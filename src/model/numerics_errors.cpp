@@ -1,6 +1,6 @@
 #include "model/numerics_errors.h"
 
-#include "model/komunikat.h"
+#include "base/komunikat.h"
 
 std::string NumericsErrorText(int code) {
   if (code == 1) return "Przy obliczaniu wyznacznika macierz musi by kwadratowa ";

@@ -4,7 +4,7 @@
 #include <atomic>
 #include <thread>
 
-#include "model/fp_fault.h"
+#include "base/fp_fault.h"
 #include "model/medium_block_memo.h"
 
 namespace {

@@ -12,11 +12,11 @@
 #include <string>
 #include <vector>
 
-#include "model/fp_fault.h"
-#include "model/komunikat.h"
+#include "base/fp_fault.h"
+#include "base/komunikat.h"
 #include "model/numerics_errors.h"
-#include "ui/number_text.h"
-#include "ui/tform1.h"
+#include "base/number_text.h"
+#include "form/tform1.h"
 
 namespace {
 

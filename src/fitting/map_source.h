@@ -1,0 +1,18 @@
+#pragma once
+#include <memory>
+
+#include "fitting/map_node_walk.h"
+#include "model/detg_prefetch.h"
+#include "model/simulation_state.h"
+
+// One of the constants a map varies: c11 or c12 of a medium (0 substrate, 1..3 Layer 1..3).
+struct MapAxisConstant {
+  int medium = 0;
+  bool isC11 = true;
+};
+
+// The evaluations of a correlation map of constants x and y, from the stack and the measured
+// data in the state (with its laser line and GPa factor set): at every node of the walk, the
+// g correlator's two per used angle, R then S_1.
+std::unique_ptr<DetGInputSource> MapSource(const SimulationState& state, MapAxisConstant x,
+                                           MapAxisConstant y, const MapNodeWalk& walk);

@@ -1,0 +1,83 @@
+#include <cmath>
+#include <optional>
+#include <vector>
+
+#include "detg/measured_velocity.h"
+#include "detg/velocity_grid.h"
+#include "fitting/dispersion_sweep.h"
+#include "base/fp_fault.h"
+#include "form/dispersion_scale.h"
+#include "form/prefetch_sources.h"
+#include "form/tform1.h"
+
+namespace {
+// Refuses steps that would never end the sweep or keep the window busy for many minutes,
+// before anything is computed or drawn.
+void RefuseUnusableSweep(const TForm1& form) {
+  const VelocityRange range = DispersionVelocityRange(form);
+  const long double vStep = form.Number("Edit179");
+  RefuseEndlessVelocityGrid(range.min, range.max, vStep);
+  RefuseOversizedSweep(range.min, range.max, vStep, ThetaStepRad(form.Number("Edit188")));
+}
+
+void ReadSweepSettings(TForm1& form) {
+  SimulationState& s = form.state;
+  s.zeroSens = form.Number("Edit182");
+  s.bulkSep = form.Number("Edit179") * form.Number("Edit183");
+  s.thetaStepRad = ThetaStepRad(form.Number("Edit188"));
+  s.thetaStartRad = kThetaStartRad;
+  s.thetaEndRad = kThetaEndRad;
+  s.laserM = form.Number("Edit4") * 1e-9L;
+}
+
+// The same zero is drawn again at every velocity step until the next one is found; it is
+// recorded once.
+void RecordPoint(std::vector<DispersionPoint>& points, const DispersionPoint& p) {
+  if (points.empty() || !(points.back() == p)) points.push_back(p);
+}
+
+// The latest zero as a 2 x 2 red square at the abscissa of the current angle, when it passes
+// the velocity filter and the abscissa lies strictly inside the qd window of the fields.
+void PlotLastZero(TForm1& form, const PlotScale& scale) {
+  SimulationState& s = form.state;
+  const long double fourPi = kFourPiApprox;
+  s.qdScaled = 100 * fourPi * sinl(s.thetaRad) * s.depthNm[2] / s.laserNm;
+  CheckFloatingPoint();
+  const std::optional<Pixel> p = scale.ToPixel(s.qdScaled, s.lastZeroV);
+  if (!p) return;
+  s.pixelX = p->x;
+  s.pixelY = p->y;
+  if (form.AcceptZero(s.lastZeroV) && form.Number("Edit167") * 100 < s.qdScaled &&
+      s.qdScaled < form.Number("Edit170") * 100) {
+    form.canvas.FillRect(s.pixelX, s.pixelY, s.pixelX + 2, s.pixelY + 2);
+    RecordPoint(form.records.dispersion, {s.thetaRad * 180 / kSweepPi, s.qdScaled / 100, s.lastZeroV});
+  }
+}
+}  // namespace
+
+void TForm1::TraceDispersion() {
+  RefuseUnusableSweep(*this);
+  state.gpaToPa = 1e9L;
+  state.vStep = Number("Edit179");
+  const VelocityRange range = DispersionVelocityRange(*this);
+  state.vMin = range.min;
+  state.vMax = range.max;
+  ResizeMatrix(BoundaryMatrix, 14, 14);
+  const PlotScale scale = DispersionCurveScale(*this);
+  ReadSweepSettings(*this);
+  canvas.penColor = colors::Red;
+  canvas.brushColor = colors::Red;
+  records.dispersion.clear();
+  const PrefetchScope prefetch(*this, [this] { return SweepSource(*this); });
+
+  for (state.thetaRad = state.thetaStartRad; state.thetaRad < state.thetaEndRad;
+       state.thetaRad += state.thetaStepRad) {
+    state.qFill = ScanWaveNumber(state.thetaRad, state.laserM);
+    CheckFloatingPoint();
+    for (state.scanV = state.vMin; state.scanV < state.vMax;) {
+      TestForZero(state.scanV);
+      state.scanV += state.vStep;
+      PlotLastZero(*this, scale);
+    }
+  }
+}

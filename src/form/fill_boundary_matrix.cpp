@@ -1,0 +1,26 @@
+#include "form/fill_boundary_matrix.h"
+
+#include "model/boundary_fill.h"
+#include "form/tform1.h"
+
+namespace {
+const char* const kDensityFields[4] = {"Edit1", "Edit5", "Edit137", "Edit139"};
+const char* const kThicknessFields[3] = {"Edit6", "Edit138", "Edit140"};
+}  // namespace
+
+void ReadStackFields(const TForm1& form, SimulationState& s) {
+  for (int k = 0; k < 4; ++k) s.density[k] = form.Number(kDensityFields[k]);
+  for (int i = 0; i < 3; ++i) s.thicknessM[i] = form.Number(kThicknessFields[i]) * 1e-9L;
+  DepthsFromThicknesses(s.thicknessM, s.depthM);
+}
+
+StackInputs ReadStackInputs(TForm1& form, long double q) {
+  ReadStackFields(form, form.state);
+  return StackOfState(form.state, q);
+}
+
+void FillBoundaryMatrixAt(TForm1& form, long double q) {
+  FillBoundaryElements(ReadStackInputs(form, q), form.BoundaryMatrix, FillOf(form.numerics));
+}
+
+void TForm1::FillBoundaryMatrix() { FillBoundaryMatrixAt(*this, state.qFill); }

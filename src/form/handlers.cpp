@@ -1,0 +1,164 @@
+// The handlers of the window: each is a fixed sequence of the window's operations, some
+// steps gated by check boxes read when the step is reached.
+#include <stdexcept>
+#include <string>
+
+#include "form/handy_constants.h"
+#include "base/number_text.h"
+#include "form/tform1.h"
+
+namespace {
+
+// The det_g axis field a range scroll bar writes and its factor, per RadioGroup4 item.
+struct AxisTarget {
+  const char* field;
+  double factor;
+};
+
+constexpr AxisTarget kAxisMinimum[] = {{"Edit184", 1e126}, {"Edit164", -9.5e130}, {"Edit164", -9.999e111}};
+constexpr AxisTarget kAxisMaximum[] = {{"Edit185", 1e150}, {"Edit178", 9.99e130}, {"Edit178", 1e111}};
+constexpr int kAxisModes = 3;
+
+const HandyConstant& HandyConstantOfSlider(const std::string& slider) {
+  for (const HandyConstant& k : kHandyConstants) {
+    if (slider == k.slider) return k;
+  }
+  throw std::out_of_range("no Handy Mode slider named " + slider);
+}
+
+}  // namespace
+
+void TForm1::WindowCreated() {
+  TakeStartingData();
+  ApplyHandySliders();
+  DrawDispersionAxisLabels();
+  DrawDetgAxisLabels();
+  FramePlots();
+}
+
+void TForm1::TakeStartingDataClick() {
+  TakeStartingData();
+  ApplyHandySliders();
+}
+
+void TForm1::ModifiedToStartingClick() { ModifiedToStarting(); }
+
+void TForm1::DetGClick() {
+  Repaint();
+  OverlayMeasuredPoints();
+  ScanDetG();
+  EvaluateCorrelator();
+  DrawDispersionAxisLabels();
+  DrawDetgAxisLabels();
+  FramePlots();
+}
+
+void TForm1::RedrawClick() {
+  Repaint();
+  MarkBulkVelocities();
+  DrawDispersionAxisLabels();
+  DrawDetgAxisLabels();
+  FramePlots();
+  if (Ticked("CheckBox25")) DrawBulkLines();
+}
+
+void TForm1::DispersionsClick() {
+  TraceDispersion();
+  DrawDispersionAxisLabels();
+  DrawDetgAxisLabels();
+  FramePlots();
+}
+
+void TForm1::CorrelationsClick() { DrawCorrelationMap(); }
+
+void TForm1::ExitClick() { exitRequested = true; }
+
+void TForm1::EnterOrEscape() {
+  Repaint();
+  OverlayMeasuredPoints();
+  ScanDetG();
+  MarkBulkVelocities();
+  DrawDispersionAxisLabels();
+  DrawDetgAxisLabels();
+  FramePlots();
+}
+
+void TForm1::AngleGroupClick() {
+  ScanDetG();
+  FramePlots();
+}
+
+void TForm1::AxisGroupClick() {
+  ScanDetG();
+  FramePlots();
+}
+
+void TForm1::HandySliderChanged(const std::string& slider) {
+  const HandyConstant& k = HandyConstantOfSlider(slider);
+  const int m = k.material;
+  long double& modified = ModifiedValue(state, k);
+  modified = SliderValue(StartingValue(state, k), state.rangeFraction, Position(slider));
+  SetText(k.modifiedField, FormatSignificant(modified, DigitsValue));
+  state.c44Mod[m] = (state.c11Mod[m] - state.c12Mod[m]) * 0.5L;
+  SetText(k.c44ModifiedField, FormatSignificant(state.c44Mod[m], DigitsValue));
+
+  Repaint();
+  ScanDetG();
+  OverlayMeasuredPoints();
+  // The c11 slider of Layer 2 frames the plots before the bulk marks, the others after.
+  const bool framesFirst = slider == "ScrollBar11";
+  if (framesFirst) FramePlots();
+  MarkBulkVelocities();
+  if (!framesFirst) FramePlots();
+  EvaluateCorrelator();
+  if (Ticked("CheckBox21")) TraceDispersion();
+  if (Ticked("CheckBox25")) DrawBulkLines();
+}
+
+void TForm1::VelocityScrollBarChanged(const std::string& scrollBar) {
+  const char* field = scrollBar == "ScrollBar1" ? "Edit180" : "Edit181";
+  SetText(field, FormatSignificant(Position(scrollBar), DigitsValue));
+  Repaint();
+  ScanDetG();
+  MarkBulkVelocities();
+  DrawDispersionAxisLabels();
+  DrawDetgAxisLabels();
+  FramePlots();
+  if (Ticked("CheckBox25")) DrawBulkLines();
+}
+
+void TForm1::AxisScrollBarChanged(const std::string& scrollBar) {
+  const int mode = ItemIndex("RadioGroup4");
+  if (mode >= 0 && mode < kAxisModes) {
+    const AxisTarget& target = scrollBar == "ScrollBar3" ? kAxisMinimum[mode] : kAxisMaximum[mode];
+    const long double value = static_cast<long double>(Position(scrollBar)) * target.factor;
+    SetText(target.field, FormatSignificant(value, DigitsValue));
+  }
+  Repaint();
+  ScanDetG();
+  DrawDetgAxisLabels();
+  MarkBulkVelocities();
+  FramePlots();
+  if (Ticked("CheckBox25")) DrawBulkLines();
+}
+
+void TForm1::TrackBarChanged() {
+  SetText("Edit231", FormatSignificant(Position("TrackBar1"), DigitsShortLabel));
+  EvaluateCorrelator();
+}
+
+void TForm1::ShowGridsClick() {
+  if (Ticked("CheckBox26")) {
+    ShowGrids();
+  } else {
+    HideGrids();
+  }
+}
+
+void TForm1::ShowBulkVelocitiesClick() {
+  if (Ticked("CheckBox25")) {
+    DrawBulkLines();
+  } else {
+    EraseBulkLines();
+  }
+}

@@ -1,0 +1,122 @@
+#include <cstdio>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "detg/det_value.h"
+#include "detg/measured_velocity.h"
+#include "detg/velocity_grid.h"
+#include "base/fp_fault.h"
+#include "form/detg_plot.h"
+#include "form/fill_boundary_matrix.h"
+#include "base/number_text.h"
+#include "form/tform1.h"
+
+namespace {
+
+// "test.txt" in the working directory, truncated at the start of every scan and closed also
+// when a fault ends the scan. Binary mode with explicit CR LF, so every platform writes the
+// same bytes. A file that cannot be created leaves the scan running without a trace.
+class TraceFile {
+ public:
+  TraceFile() : file_(std::fopen("test.txt", "wb"), &std::fclose) {}
+
+  void WriteLine(long double v, long double modulus) {
+    if (!file_) return;
+    const std::string line = FormatSignificant(v, DigitsPrecise, NumberBufferA) + "  " +
+                             FormatSignificant(modulus, DigitsPrecise, NumberBufferB) + "\r\n";
+    std::fwrite(line.data(), 1, line.size(), file_.get());
+    std::fflush(file_.get());
+  }
+
+ private:
+  std::unique_ptr<std::FILE, int (*)(std::FILE*)> file_;
+};
+
+// Everything the scan refuses, checked before anything is written or drawn.
+void RefuseUnusableScan(const TForm1& form) {
+  RefuseEndlessVelocityGrid(form.Number("Edit180"), form.Number("Edit181"),
+                            form.Number("Edit179"));
+  ReadDetYAxis(form);
+}
+
+void MoveToPixel(TForm1& form, const std::optional<Pixel>& p) {
+  if (!p) return;
+  form.state.pixelX = p->x;
+  form.state.pixelY = p->y;
+  form.canvas.MoveTo(p->x, p->y);
+}
+
+// The red det_g = 0 line across the whole velocity range of "Abs" and "Real".
+void DrawZeroLine(TForm1& form, const PlotScale& scale) {
+  form.canvas.penColor = colors::Red;
+  MoveToPixel(form, MapFinite(scale, form.Number("Edit180"), 0));
+  if (const std::optional<Pixel> end = MapFinite(scale, form.Number("Edit181"), 0)) {
+    form.state.pixelX = end->x;
+    form.state.pixelY = end->y;
+    form.canvas.LineTo(end->x, end->y);
+  }
+  form.canvas.penColor = colors::Black;
+}
+
+// One point of the scan at scanV: matrix, determinant, text, trace line and curve segment.
+void ScanPoint(TForm1& form, const PlotScale& scale, TraceFile& trace) {
+  SimulationState& s = form.state;
+  const DetRepresentation representation = ChosenRepresentation(form);
+
+  s.laserM = form.Number("Edit4") * 1e-9L;
+  s.qScan = ScanWaveNumber(s.selAngleRad, s.laserM);
+  CheckFloatingPoint();
+  FillBoundaryMatrixAt(form, s.qScan);
+
+  s.segX0 = s.scanV - s.vStep;
+  s.segY0 = ValueOfDet(form.detG, representation);
+  const std::optional<Pixel> start = MapFinite(scale, s.segX0, s.segY0);
+  MoveToPixel(form, start);
+
+  form.detG = DeterminantOf(form.BoundaryMatrix, form.numerics);
+  const long double modulus = Modulus(form.detG);
+  CheckFloatingPoint();
+  form.SetText("MaskEdit48", FormatComplex(form.detG.re, form.detG.im, 1, 10));
+  trace.WriteLine(s.scanV, modulus);
+  form.records.detgScan.push_back({s.scanV, form.detG.re, form.detG.im, modulus});
+
+  s.segX1 = s.scanV;
+  s.segY1 = ValueOfDet(form.detG, representation);
+  const std::optional<Pixel> end = MapFinite(scale, s.segX1, s.segY1);
+  if (end) {
+    s.pixelX = end->x;
+    s.pixelY = end->y;
+  }
+  const DetSegment segment{s.segX0, s.segY0, s.segX1, s.segY1};
+  if (start && end &&
+      SegmentInsideLimits(segment, ReadDetYAxis(form), form.Number("Edit180"),
+                          form.Number("Edit181"))) {
+    if (representation != DetRepresentation::LgAbs) form.canvas.penColor = colors::Black;
+    form.canvas.LineTo(end->x, end->y);
+  }
+  if (representation != DetRepresentation::LgAbs) DrawZeroLine(form, scale);
+}
+
+}  // namespace
+
+void TForm1::ScanDetG() {
+  RefuseUnusableScan(*this);
+  TraceFile trace;
+  state.gpaToPa = 1e9L;
+  MarkMeasuredModes();
+
+  state.vStep = Number("Edit179");
+  state.vMin = Number("Edit180");
+  state.vMax = Number("Edit181");
+  ResizeMatrix(BoundaryMatrix, 14, 14);
+  StoreDetAxes(*this);
+  const PlotScale scale = DetPlotScale(*this, 1, 0);
+  canvas.penColor = colors::Black;
+
+  detG = {0, 1};
+  records.detgScan.clear();
+  for (state.scanV = state.vMin; state.scanV < state.vMax; state.scanV += state.vStep)
+    ScanPoint(*this, scale, trace);
+  OverlayMeasuredPoints();
+}

@@ -1,0 +1,53 @@
+#include "form/tform1.h"
+
+#include "base/fp_fault.h"
+#include "base/komunikat.h"
+#include "base/number_text.h"
+
+namespace {
+constexpr const char* kWindowCaption = "FENLAR";
+}
+
+TForm1::TForm1() {
+  BuildWindowControls(controls);
+  BindHandlers();
+  Repaint();
+}
+
+long double TForm1::Number(const std::string& name) const {
+  const Control& c = controls[name];
+  Control::NumberMemo& memo = c.numberMemo;
+  if (!memo.valid || memo.text != c.text) memo = {c.text, ReadNumber(c.text), true};
+  return memo.value;
+}
+
+const std::string& TForm1::Text(const std::string& name) const { return controls[name].text; }
+
+void TForm1::SetText(const std::string& name, const std::string& text) { controls[name].text = text; }
+
+bool TForm1::Ticked(const std::string& name) const { return controls[name].checked; }
+
+int TForm1::ItemIndex(const std::string& name) const { return controls[name].itemIndex; }
+
+int TForm1::Position(const std::string& name) const { return controls[name].position; }
+
+void TForm1::RunHandler(const std::function<void()>& body) {
+  if (handlerDepth_ > 0) {  // nested inside an outer handler: its fault ends the outer one
+    body();
+    return;
+  }
+  struct DepthGuard {
+    int& depth;
+    explicit DepthGuard(int& d) : depth(d) { ++depth; }
+    ~DepthGuard() { --depth; }
+  } guard(handlerDepth_);
+  ClearFloatingPointFlags();
+  try {
+    body();
+  } catch (const FloatingPointFault& fault) {
+    MessageSink().Show(fault.what(), kWindowCaption);
+  } catch (const RefusedInput& refused) {
+    MessageSink().Show(refused.what(), kWindowCaption);
+  }
+  ClearFloatingPointFlags();
+}

@@ -1,0 +1,111 @@
+#pragma once
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "model/complex_matrix.h"
+#include "model/simulation_state.h"
+#include "fitting/analysis_records.h"
+#include "form/canvas.h"
+#include "model/detg_prefetch.h"
+#include "form/controls.h"
+#include "form/plot_scale.h"
+
+// The window logic of Form1: the state, every control, the canvas and every operation and
+// handler of the window, with no toolkit. The Qt view and the headless mode drive it.
+class TForm1 {
+ public:
+  TForm1();  // builds the controls and binds the handlers; does not run window creation
+  TForm1(const TForm1&) = delete;
+  TForm1& operator=(const TForm1&) = delete;
+
+  SimulationState state;
+  Controls controls;
+  Canvas canvas;
+  ComplexMatrix BoundaryMatrix;
+  ComplexLD detG;
+  AnalysisRecords records;
+
+  // The dispersion sweep and the correlation maps evaluate det_g ahead on every core; their
+  // results are those of evaluating one by one. Off, they evaluate one by one.
+  bool parallelEvaluation = true;
+  // The numerics of the window's own evaluations; the reference ones serve comparisons.
+  DetGNumerics numerics = DetGNumerics::Fast;
+  DetGPrefetch prefetch;
+  // Called between batches of a long computation with the share done (0..1), so that a view
+  // can repaint and show progress.
+  std::function<void(double)> onProgress;
+
+  // Field access.
+  long double Number(const std::string& name) const;  // ReadNumber of the field's text
+  const std::string& Text(const std::string& name) const;
+  void SetText(const std::string& name, const std::string& text);
+  bool Ticked(const std::string& name) const;
+  int ItemIndex(const std::string& name) const;
+  int Position(const std::string& name) const;
+
+  // Runs a handler body: clears the fault flags, runs it, and shows a FloatingPointFault
+  // or RefusedInput through the message sink. Nested calls run inside the outermost one;
+  // a fault is shown once, by the outermost.
+  void RunHandler(const std::function<void()>& body);
+
+  // Handlers (the event wiring binds them to the controls).
+  void WindowCreated();
+  void TakeStartingDataClick();
+  void ModifiedToStartingClick();
+  void DetGClick();
+  void RedrawClick();
+  void DispersionsClick();
+  void CorrelationsClick();
+  void ExitClick();
+  void EnterOrEscape();
+  void AngleGroupClick();
+  void AxisGroupClick();
+  void HandySliderChanged(const std::string& slider);
+  void VelocityScrollBarChanged(const std::string& scrollBar);
+  void AxisScrollBarChanged(const std::string& scrollBar);
+  void TrackBarChanged();
+  void ShowGridsClick();
+  void ShowBulkVelocitiesClick();
+  bool exitRequested = false;
+
+  // Window framework.
+  void Repaint();  // the whole raster silver again, the bevels drawn as lowered boxes
+
+  // Intake.
+  void TakeStartingData();
+  void ApplyHandySliders();
+  void ModifiedToStarting();
+
+  // Frames, grids, labels.
+  void FramePlots();
+  void ShowGrids();
+  void HideGrids();
+  void DrawGridLines();  // the grid of both plots in the current pen
+  void DrawDispersionAxisLabels();
+  void DrawDetgAxisLabels();
+
+  // det_g analysis.
+  void FillBoundaryMatrix();  // shared fill at (scanV, qFill)
+  void ScanDetG();
+  void MarkMeasuredModes();
+  void MarkBulkVelocities();
+  void OverlayMeasuredPoints();
+
+  // Dispersion and fitting.
+  void TestForZero(long double v);
+  bool AcceptZero(long double z) const;
+  void TraceDispersion();
+  void EvaluateCorrelator();
+  void DrawCorrelationMap();
+  void MapConstantPair(int a, int b);
+  void DrawMapGrid();
+  void DrawBulkLines();
+  void EraseBulkLines();
+
+ private:
+  int handlerDepth_ = 0;
+  // The eight bulk-velocity lines of the dispersion plot, one pen per medium.
+  void DrawBulkLinesIn(Rgb substrate, Rgb layer1, Rgb layer2, Rgb layer3);
+  void BindHandlers();
+};

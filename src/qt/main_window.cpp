@@ -1,0 +1,57 @@
+#include "qt/main_window.h"
+
+#include <unordered_map>
+
+#include "qt/canvas_widget.h"
+#include "qt/control_widgets.h"
+#include "qt/progress_view.h"
+
+namespace {
+constexpr int kFontPoints = 8;
+// Bounds of the window before it is maximised.
+constexpr int kInitialLeft = 46, kInitialTop = 51, kInitialWidth = 820, kInitialHeight = 677;
+}  // namespace
+
+MainWindow::MainWindow(TForm1& form) : form_(form), client_(new CanvasWidget(form.canvas, this)) {
+  setWindowTitle("FENLAR");
+  // A condensed face where one is installed keeps the captions within their nominal widths.
+  QFont font("Sans Serif", kFontPoints);
+  font.setStretch(QFont::SemiCondensed);
+  setFont(font);
+  setCentralWidget(client_);
+  progress_ = new ProgressView(*this, form_, *client_);
+  setGeometry(kInitialLeft, kInitialTop, kInitialWidth, kInitialHeight);
+
+  const RunInWindow run = [this](const std::function<void()>& body) { Run(body); };
+  std::unordered_map<std::string, QWidget*> groups;
+  for (Control& control : form_.controls.All()) {
+    QWidget* parent = control.parent.empty() ? client_ : groups.at(control.parent);
+    ControlWidget view = MakeControlWidget(control, parent, run);
+    if (!view.widget) continue;
+    if (control.kind == ControlKind::GroupBox) groups[control.name] = view.widget;
+    refreshers_.push_back(std::move(view.refresh));
+  }
+}
+
+void MainWindow::Run(const std::function<void()>& body) {
+  if (running_) return;  // the window takes no input while a handler runs
+  struct RunningFlag {
+    bool& flag;
+    explicit RunningFlag(bool& f) : flag(f) { flag = true; }
+    ~RunningFlag() { flag = false; }
+  };
+  {
+    const RunningFlag running(running_);
+    body();
+    progress_->Finish();
+  }
+  Refresh();
+  if (form_.exitRequested) close();
+}
+
+void MainWindow::Refresh() {
+  for (const auto& refresh : refreshers_) refresh();
+  client_->update();
+}
+
+QWidget* MainWindow::ClientArea() const { return client_; }

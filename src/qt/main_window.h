@@ -1,0 +1,31 @@
+#pragma once
+#include <functional>
+#include <vector>
+
+#include <QMainWindow>
+
+#include "form/tform1.h"
+
+class CanvasWidget;
+class ProgressView;
+
+// The Qt view of Form1: a widget for every control over the canvas raster. It keeps no
+// state of its own; after every handler it shows the controls and the canvas again.
+class MainWindow : public QMainWindow {
+ public:
+  explicit MainWindow(TForm1& form);
+
+  // Runs a piece of window logic as one handler, then refreshes the view and closes the
+  // window when the logic asked to exit.
+  void Run(const std::function<void()>& body);
+  void Refresh();
+  bool Running() const { return running_; }
+  QWidget* ClientArea() const;
+
+ private:
+  TForm1& form_;
+  CanvasWidget* client_;
+  ProgressView* progress_;
+  std::vector<std::function<void()>> refreshers_;
+  bool running_ = false;
+};

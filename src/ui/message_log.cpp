@@ -1,6 +1,0 @@
-#include "ui/message_log.h"
-
-void MessageLog::Show(const std::string& text, const std::string& caption) {
-  out_ << caption << ": " << text << '\n';
-  messages_.push_back({caption, text});
-}
