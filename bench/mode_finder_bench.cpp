@@ -50,6 +50,11 @@ void BM_ModeTable(benchmark::State& state) {
   }
   state.counters["zeros"] = static_cast<double>(found);
 }
-BENCHMARK(BM_ModeTable)->Arg(0)->Arg(1)->UseRealTime()->Unit(benchmark::kMillisecond)->Iterations(2);
+BENCHMARK(BM_ModeTable)
+    ->Arg(0)
+    ->Arg(1)
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(2);
 
 }  // namespace

@@ -15,7 +15,9 @@ std::vector<Mode> ModesAt(const StackInputs& stack, long double angleDeg) {
   return FindModes(stack, ScatteringWaveNumber(angleDeg, 532)).value();
 }
 
-long double SubstrateTransverse(const StackInputs& s) { return sqrtl(s.c44[0] * 1e9L / s.density[0]); }
+long double SubstrateTransverse(const StackInputs& s) {
+  return sqrtl(s.c44[0] * 1e9L / s.density[0]);
+}
 
 // The six layer bulk velocities of a stack.
 std::vector<long double> LayerBulkVelocities(const StackInputs& s) {
@@ -43,7 +45,8 @@ TEST(ModeFinder, SkipsLayerBulkVelocitiesAndFindsModesJustBelowTheSubstrateLimit
     ASSERT_EQ(modes.size(), angle < 70 ? 2u : 3u) << "at " << static_cast<double>(angle);
     for (const Mode& m : modes)
       for (long double bulk : LayerBulkVelocities(stack)) EXPECT_GT(fabsl(m.velocity - bulk), 1);
-    for (std::size_t i = 1; i < modes.size(); ++i) EXPECT_LT(modes[i - 1].velocity, modes[i].velocity);
+    for (std::size_t i = 1; i < modes.size(); ++i)
+      EXPECT_LT(modes[i - 1].velocity, modes[i].velocity);
   }
   const std::vector<Mode> modes = ModesAt(stack, 70);
   EXPECT_EQ(modes[2].label, "S_2");
