@@ -1,6 +1,7 @@
 #include "form/session_file.h"
 
 #include <iterator>
+#include <optional>
 
 #include "form/tform1.h"
 #include "io/replace_file.h"
@@ -12,17 +13,18 @@ namespace {
 const char* const kHoldBoxes[] = {"CheckBox23", "CheckBox24", "CheckBox9",  "CheckBox10",
                                   "CheckBox11", "CheckBox12", "CheckBox13", "CheckBox14"};
 
-SessionValue::Kind KindOf(const Control& c) {
+// The kind of value a control keeps; nothing for controls that keep none (buttons, labels).
+std::optional<SessionValue::Kind> KindOf(const Control& c) {
   if (c.IsTextField()) return SessionValue::Kind::Text;
   if (c.kind == ControlKind::CheckBox) return SessionValue::Kind::Checked;
   if (c.kind == ControlKind::RadioGroup) return SessionValue::Kind::Index;
   if (c.HasPosition()) return SessionValue::Kind::Position;
-  return SessionValue::Kind::Malformed;
+  return std::nullopt;
 }
 
 SessionValue ValueOf(const Control& c) {
   SessionValue v;
-  v.kind = KindOf(c);
+  v.kind = *KindOf(c);
   v.typed = true;
   v.text = c.text;
   v.checked = c.checked;
@@ -36,8 +38,9 @@ std::string RangeError(const std::string& what, int value, int low, int high) {
 
 // Empty when the value fits the control, else the reason (without the control's name).
 std::string ValueError(const Control& c, const SessionValue& v) {
-  const SessionValue::Kind kind = KindOf(c);
-  if (kind == SessionValue::Kind::Malformed) return "this control keeps no value";
+  const std::optional<SessionValue::Kind> kept = KindOf(c);
+  if (!kept) return "this control keeps no value";
+  const SessionValue::Kind kind = *kept;
   const std::string key = SessionKey(kind);
   if (v.kind != kind) return "expected {\"" + key + "\": ...}";
   if (!v.typed) {
@@ -88,7 +91,7 @@ void TakeStartingDataKeepingSliders(TForm1& form) {
 std::vector<SessionEntry> SessionEntries(const Controls& controls) {
   std::vector<SessionEntry> entries;
   for (const Control& c : controls.All()) {
-    if (KindOf(c) != SessionValue::Kind::Malformed) entries.push_back({c.name, ValueOf(c)});
+    if (KindOf(c)) entries.push_back({c.name, ValueOf(c)});
   }
   return entries;
 }
