@@ -36,12 +36,19 @@ double Mag(double re, double im) { return std::fabs(re) + std::fabs(im); }
 // the 80-bit path's v80 if it took the same pivots. Bounds on moduli use mag = |re| + |im|,
 // which is at least the modulus, and mag(v80) <= mag(d) + 1.5 rad.
 struct PathState {
-  BoundedMatrix m;
+  BoundedMatrix& m;
   int end[kN];  // last column of each row that may hold a non-zero
   bool odd = false;
   double pivotErrors = 0;  // prod (1 + rho_k) - 1 over the pivots so far
 
-  explicit PathState(const BoundedMatrix& matrix) : m(matrix) {
+  // The same path, continued on a copy of its matrix.
+  PathState(const PathState& s, BoundedMatrix& copy)
+      : m(copy), odd(s.odd), pivotErrors(s.pivotErrors) {
+    copy = s.m;
+    std::copy(s.end, s.end + kN, end);
+  }
+
+  explicit PathState(BoundedMatrix& matrix) : m(matrix) {
     for (int r = 0; r < kN; ++r) {
       end[r] = -1;
       for (int c = kN - 1; c >= 0 && end[r] < 0; --c)
@@ -211,7 +218,8 @@ class PathFollower {
       if (n == 0) return false;
       for (int i = 1; i < n; ++i) {
         if (++started_ >= kMaxPaths) return false;
-        PathState other = s;
+        BoundedMatrix copy;
+        PathState other(s, copy);
         if (!other.Pivot(k, rows[i]) || !Follow(other, k + 1)) return false;
       }
       if (!s.Pivot(k, rows[0])) return false;
@@ -243,7 +251,7 @@ class PathFollower {
 
 }  // namespace
 
-CertifiedDetG BoundedDeterminant(const BoundedMatrix& m) {
+CertifiedDetG BoundedDeterminant(BoundedMatrix& m) {
   PathState s(m);
   PathFollower follower;
   if (!follower.Follow(s, 0)) return {};

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cfenv>
 #include <cmath>
 #include <iostream>
 #include <random>
@@ -79,6 +80,42 @@ TEST(CertifiedDetG, DefaultStackAcrossVelocities) {
     d.Check(in);
   }
   d.Report("default stack");
+  EXPECT_LT(d.UncertifiedShare(), 0.05);
+  EXPECT_LT(d.RelQuantile(0.5), 1e-7);
+}
+
+// Bisects the sign change of the real part of the 80-bit det_g between lo and hi.
+long double ZeroOfRealPart(StackInputs in, long double lo, long double hi) {
+  ComplexMatrix m;
+  in.v = lo;
+  const bool loPositive = EvaluateDetG(in, m, DetGNumerics::Reference).re > 0;
+  for (int i = 0; i < 80; ++i) {
+    in.v = (lo + hi) / 2;
+    if ((EvaluateDetG(in, m, DetGNumerics::Reference).re > 0) == loPositive)
+      lo = in.v;
+    else
+      hi = in.v;
+  }
+  return lo;
+}
+
+TEST(CertifiedDetG, ApproachingZerosOfDetG) {
+  Differential d;
+  StackInputs in = DefaultStack(0);
+  // The Rayleigh and first Sezawa modes of the default stack.
+  for (const long double zero : {ZeroOfRealPart(in, 3689, 3691), ZeroOfRealPart(in, 4541, 4543)}) {
+    in.v = zero;
+    d.Check(in);
+    for (long double rel = 1e-2L; rel > 1e-19L; rel /= 10) {
+      for (int side : {-1, 1}) {
+        in.v = zero * (1 + side * rel);
+        d.Check(in);
+      }
+    }
+  }
+  d.Report("approaching zeros");
+  // Far enough from the zero the bound still certifies.
+  EXPECT_LT(d.UncertifiedShare(), 0.7);
 }
 
 TEST(CertifiedDetG, RandomStacksAtBesideAndAwayFromBulkVelocities) {
@@ -106,6 +143,31 @@ TEST(CertifiedDetG, RandomStacksAtBesideAndAwayFromBulkVelocities) {
   at.Report("random stacks, at bulk velocities");
   beside.Report("random stacks, beside bulk velocities");
   away.Report("random stacks, away from bulk velocities");
+  EXPECT_LT(beside.UncertifiedShare(), 0.05);
+  EXPECT_LT(away.UncertifiedShare(), 0.15);
+}
+
+TEST(CertifiedDetG, NoCertificateWhereDoubleCannotFollowAndTheCallersFlagsStay) {
+  ComplexMatrix m;
+  StackInputs zeroShear = DefaultStack(4000);
+  zeroShear.c44[2] = 0;  // the 80-bit path divides by zero
+  StackInputs thick = DefaultStack(2000);
+  thick.thicknessM[1] = 30e-6L;  // exponentials beyond the double range, not the 80-bit one
+  StackInputs undefined = DefaultStack(4000);
+  undefined.density[1] = NAN;
+  ClearFloatingPointFlags();
+  EXPECT_FALSE(EvaluateDetGCertified(zeroShear).certified);
+  EXPECT_FALSE(EvaluateDetGCertified(thick).certified);
+  EXPECT_FALSE(EvaluateDetGCertified(undefined).certified);
+  EXPECT_NO_THROW(CheckFloatingPoint());
+  EXPECT_THROW(EvaluateDetG(zeroShear, m, DetGNumerics::Reference), FloatingPointFault);
+  // There a decaying column falls below the pivot threshold: exactly 0, no fault.
+  EXPECT_EQ(EvaluateDetG(thick, m, DetGNumerics::Reference).re, 0.0L);
+
+  std::feraiseexcept(FE_OVERFLOW);
+  EXPECT_TRUE(EvaluateDetGCertified(DefaultStack(4000)).certified);
+  EXPECT_TRUE(std::fetestexcept(FE_OVERFLOW));
+  ClearFloatingPointFlags();
 }
 
 }  // namespace
