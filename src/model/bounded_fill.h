@@ -1,0 +1,18 @@
+#pragma once
+#include "model/boundary_fill.h"
+
+// The boundary-condition matrix in double precision, every element with a bound on its
+// distance (complex modulus) to the element of the 80-bit fill from the same inputs.
+// 0-based: row r, column c hold element (r + 1, c + 1).
+struct BoundedMatrix {
+  static constexpr int kOrder = 14;
+  double re[kOrder][kOrder];
+  double im[kOrder][kOrder];
+  double rad[kOrder][kOrder];
+};
+
+// Writes all 196 elements. The branch of every decay constant is decided by the 80-bit path's
+// own test on its own velocity ratio, so near a bulk velocity both take the same branch.
+// False when a real exponential's argument is too uncertain to bound it. Floating-point flags
+// raised meanwhile (a zero constant, an overflowing exponential) are the caller's to test.
+bool FillBoundedMatrix(const StackInputs& in, BoundedMatrix& m);

@@ -1,0 +1,20 @@
+#pragma once
+#include "model/boundary_fill.h"
+
+// det_g in double precision with a proof of its accuracy. When certified,
+// |(re, im) - det_80| <= rel * |(re, im)| holds for the value det_80 that the 80-bit evaluation
+// (EvaluateDetG) returns for the same inputs, and det_80 is not zero (rel < 1).
+struct CertifiedDetG {
+  bool certified = false;
+  double re = 0, im = 0;
+  double rel = HUGE_VAL;
+  // A bound on |(re, im) - det_80|; infinite without a certificate.
+  double AbsoluteBound() const;
+};
+
+// One evaluation: the fill with element bounds, then the elimination with the pivots of the
+// 80-bit path and a running bound on every element. No certificate where a pivot could differ
+// from the 80-bit path's, a pivot's bound is not small against it, an input is not finite or a
+// floating-point fault, overflow or underflow occurred; the 80-bit path then decides (and
+// raises the fault). The caller's floating-point fault flags are left as they were.
+CertifiedDetG EvaluateDetGCertified(const StackInputs& in);
