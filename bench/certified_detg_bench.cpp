@@ -2,7 +2,7 @@
 
 #include "../tests/model_stack_defaults.h"
 #include "model/certified_detg.h"
-#include "model/fp_fault.h"
+#include "base/fp_fault.h"
 
 namespace {
 

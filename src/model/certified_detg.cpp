@@ -6,7 +6,7 @@
 #include "model/bounded_elimination.h"
 #include "model/bounded_fill.h"
 #include "model/bounded_real.h"
-#include "model/fp_fault.h"
+#include "base/fp_fault.h"
 
 namespace {
 
