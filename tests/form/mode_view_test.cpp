@@ -27,7 +27,8 @@ TEST(ModeView, DefaultTableAndBranchesThroughTheHeadlessSteps) {
   TForm1 form;
   std::ostringstream err;
   ASSERT_EQ(RunHeadless(form,
-                        {"--modes", dir.File("modes.csv"), "--branches", "on",
+                        {"--set", "Edit100=20", "--set", "Edit101=0.5",  // S_3 at 60 degrees
+                         "--modes", dir.File("modes.csv"), "--branches", "on",
                          "--export-branches", dir.File("branches.csv")},
                         err, {}),
             0)
@@ -40,7 +41,7 @@ TEST(ModeView, DefaultTableAndBranchesThroughTheHeadlessSteps) {
   for (const ModeTableRow& r : table->rows) {
     if (r.missing) {
       ++missing;
-      EXPECT_NE(r.mode, "R");
+      EXPECT_EQ(r.mode, "S_3");
       continue;
     }
     EXPECT_LT(r.modelVelocity, table->substrateVT);
@@ -50,7 +51,8 @@ TEST(ModeView, DefaultTableAndBranchesThroughTheHeadlessSteps) {
   EXPECT_NEAR(double(table->chi2), double(chi2), 1e-12 * double(chi2));
   const std::string modes = ReadWholeFile(dir.File("modes.csv"));
   EXPECT_EQ(std::count(modes.begin(), modes.end(), '\n'), long(table->rows.size()) + 1);
-  EXPECT_EQ(modes.find(",,,,\n") == std::string::npos, missing == 0);
+  EXPECT_EQ(missing, 1);
+  EXPECT_NE(modes.find("\n60,S_3,20,0.5,,,,\n"), std::string::npos) << modes;
 
   const std::vector<ModeBranch>& branches = form.records.branches;
   ASSERT_GE(branches.size(), 2u);
