@@ -11,6 +11,7 @@
 #include "qt/file_menu.h"
 #include "qt/key_preview.h"
 #include "qt/main_window.h"
+#include "qt/mode_menus.h"
 #include "qt/message_box_sink.h"
 #include "qt/window_png.h"
 
@@ -21,6 +22,7 @@ int RunWindow(QApplication& app, TForm1& form) {
   SetMessageSink(&boxes);
   MainWindow window(form);
   new FileMenu(window, form);  // owned by the window
+  new ModeMenus(window, form);  // after the File menu: it adds to File > Export
   KeyPreview keys(window, form);
   window.Run([&form] { form.RunHandler([&form] { form.WindowCreated(); }); });
   window.showMaximized();

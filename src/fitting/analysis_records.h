@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "detg/detg_scan_record.h"
+#include "fitting/mode_branches.h"
 
 // What the last analyses computed, kept for the exports: each analysis clears its own record
 // when it starts and adds to it as it draws.
@@ -27,4 +28,5 @@ struct AnalysisRecords {
   std::vector<DetgScanPoint> detgScan;
   std::vector<DispersionPoint> dispersion;  // drawing order, no repeats of the same point
   MapRecord map;
+  std::vector<ModeBranch> branches;  // the mode branches drawn last
 };

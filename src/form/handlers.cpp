@@ -4,6 +4,7 @@
 #include <string>
 
 #include "form/handy_constants.h"
+#include "form/mode_view.h"
 #include "base/number_text.h"
 #include "form/tform1.h"
 
@@ -64,6 +65,7 @@ void TForm1::RedrawClick() {
 
 void TForm1::DispersionsClick() {
   TraceDispersion();
+  if (showModeBranches) DrawModeBranches(*this);
   DrawDispersionAxisLabels();
   DrawDetgAxisLabels();
   FramePlots();
@@ -112,6 +114,7 @@ void TForm1::HandySliderChanged(const std::string& slider) {
   if (!framesFirst) FramePlots();
   EvaluateCorrelator();
   if (Ticked("CheckBox21")) TraceDispersion();
+  if (Ticked("CheckBox21") && showModeBranches) DrawModeBranches(*this);
   if (Ticked("CheckBox25")) DrawBulkLines();
 }
 

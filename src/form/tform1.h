@@ -68,6 +68,8 @@ class TForm1 {
   void ShowGridsClick();
   void ShowBulkVelocitiesClick();
   bool exitRequested = false;
+  // "Mode branches" of the View menu: the dispersion handlers draw the branches while it is on.
+  bool showModeBranches = false;
 
   // Window framework.
   void Repaint();  // the whole raster silver again, the bevels drawn as lowered boxes

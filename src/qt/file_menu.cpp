@@ -36,7 +36,9 @@ FileMenu::FileMenu(MainWindow& window, TForm1& form) : QObject(&window), window_
   AddItem(file, "Save session as...", this, [this] { SaveAs(); });
   file->addSeparator();
   AddItem(file, "Import measured data...", this, [this] { Import(); });
-  AddExports(file->addMenu("Export"));
+  QMenu* exports = file->addMenu("Export");
+  exports->setObjectName("ExportMenu");
+  AddExports(exports);
   AddItem(file, "Save picture...", this, [this] { SavePictureAs(); });
   file->addSeparator();
   AddItem(file, "Exit", this, [this] { window_.Run([this] { form_.RunHandler([this] { form_.ExitClick(); }); }); });

@@ -19,6 +19,8 @@ class MainWindow : public QMainWindow {
   // window when the logic asked to exit.
   void Run(const std::function<void()>& body);
   void Refresh();
+  // Another piece of the view that Refresh brings up to date.
+  void AddRefresher(std::function<void()> refresh) { refreshers_.push_back(std::move(refresh)); }
   bool Running() const { return running_; }
   QWidget* ClientArea() const;
 

@@ -7,6 +7,7 @@
 #include "form/file_commands.h"
 #include "base/message_log.h"
 #include "form/canvas_png.h"
+#include "form/mode_view.h"
 #include "form/session_file.h"
 #include "io/replace_file.h"
 
@@ -14,7 +15,8 @@ namespace {
 
 enum class StepKind {
   Set, Click, Select, Position, Key, Dump, Canvas, Png,
-  Load, Save, ImportMeasured, ExportDispersion, ExportDetg, ExportMap, ExportMeasured
+  Load, Save, ImportMeasured, ExportDispersion, ExportDetg, ExportMap, ExportMeasured,
+  Modes, Branches, ExportBranches
 };
 
 struct Step {
@@ -45,6 +47,9 @@ std::optional<StepKind> KindOfOption(const std::string& option) {
   if (option == "--export-detg") return StepKind::ExportDetg;
   if (option == "--export-map") return StepKind::ExportMap;
   if (option == "--export-measured") return StepKind::ExportMeasured;
+  if (option == "--modes") return StepKind::Modes;
+  if (option == "--branches") return StepKind::Branches;
+  if (option == "--export-branches") return StepKind::ExportBranches;
   return std::nullopt;
 }
 
@@ -99,6 +104,9 @@ std::string CheckStep(const Controls& controls, Step& step, const std::string& a
     case StepKind::Key:
       step.name = argument;
       return argument == "Enter" || argument == "Esc" ? "" : "unknown key '" + argument + "'";
+    case StepKind::Branches:
+      step.name = argument;
+      return argument == "on" || argument == "off" ? "" : "--branches takes on or off";
     case StepKind::Png:
       if (!canRenderWindow) return "--png needs the window view, which this run does not have";
       [[fallthrough]];
@@ -111,6 +119,8 @@ std::string CheckStep(const Controls& controls, Step& step, const std::string& a
     case StepKind::ExportDetg:
     case StepKind::ExportMap:
     case StepKind::ExportMeasured:
+    case StepKind::Modes:
+    case StepKind::ExportBranches:
       step.name = argument;
       return argument.empty() ? "empty file name" : "";
     default:
@@ -196,6 +206,16 @@ std::string RunStep(TForm1& form, const Step& step, const MessageLog& log,
       return Commanded(ExportResults(form, ExportKind::Map, step.name), "--export-map", step.name);
     case StepKind::ExportMeasured:
       return Commanded(ExportResults(form, ExportKind::Measured, step.name), "--export-measured", step.name);
+    case StepKind::Modes: {
+      bool written = false;  // stays false when the model faults or the input is refused
+      form.RunHandler([&] { written = ExportModeTable(form, step.name); });
+      return Commanded(written, "--modes", step.name);
+    }
+    case StepKind::Branches:
+      form.RunHandler([&] { SetModeBranches(form, step.name == "on"); });
+      return "";
+    case StepKind::ExportBranches:
+      return Commanded(ExportModeBranches(form, step.name), "--export-branches", step.name);
   }
   return "";
 }

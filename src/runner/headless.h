@@ -21,6 +21,9 @@
 //   --import-measured FILE   the measured-data table from CSV or whitespace-separated text
 //   --export-dispersion FILE, --export-detg FILE, --export-map FILE, --export-measured FILE
 //                        the results of the last sweep, scan or map, or the measured points, as CSV
+//   --modes FILE         the mode table of the fields as they stand, as CSV
+//   --branches on|off    the "Mode branches" item; turning it on draws the branches
+//   --export-branches FILE   the mode branches drawn last, as CSV
 // The "Exit" button ends the steps. Every message shown is also printed to err. Returns 0,
 // or 2 with a one-line reason on err when a step is malformed or names a control it cannot
 // act on (nothing runs then), when an output file cannot be written, or when a session or a
