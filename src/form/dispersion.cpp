@@ -8,6 +8,7 @@
 #include "base/fp_fault.h"
 #include "form/dispersion_scale.h"
 #include "form/prefetch_sources.h"
+#include "form/state_restore.h"
 #include "form/tform1.h"
 
 namespace {
@@ -57,6 +58,7 @@ void PlotLastZero(TForm1& form, const PlotScale& scale) {
 
 void TForm1::TraceDispersion() {
   RefuseUnusableSweep(*this);
+  StateRestore restore(*this);
   state.gpaToPa = 1e9L;
   state.vStep = Number("Edit179");
   const VelocityRange range = DispersionVelocityRange(*this);
@@ -80,4 +82,5 @@ void TForm1::TraceDispersion() {
       PlotLastZero(*this, scale);
     }
   }
+  restore.Commit();
 }
