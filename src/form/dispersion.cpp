@@ -7,6 +7,7 @@
 #include "fitting/dispersion_sweep.h"
 #include "base/fp_fault.h"
 #include "form/dispersion_scale.h"
+#include "form/input_checks.h"
 #include "form/prefetch_sources.h"
 #include "form/state_restore.h"
 #include "form/tform1.h"
@@ -15,6 +16,7 @@ namespace {
 // Refuses steps that would never end the sweep or keep the window busy for many minutes,
 // before anything is computed or drawn.
 void RefuseUnusableSweep(const TForm1& form) {
+  RefuseUnphysicalInputs(form);
   const VelocityRange range = DispersionVelocityRange(form);
   const long double vStep = form.Number("Edit179");
   RefuseEndlessVelocityGrid(range.min, range.max, vStep);

@@ -9,6 +9,7 @@
 #include "base/fp_fault.h"
 #include "form/detg_plot.h"
 #include "form/fill_boundary_matrix.h"
+#include "form/input_checks.h"
 #include "form/state_restore.h"
 #include "base/number_text.h"
 #include "form/tform1.h"
@@ -38,8 +39,10 @@ class TraceFile {
 
 // Everything the scan refuses, checked before anything is written or drawn.
 void RefuseUnusableScan(const TForm1& form) {
+  RefuseUnphysicalInputs(form);
   RefuseEndlessVelocityGrid(form.Number("Edit180"), form.Number("Edit181"),
                             form.Number("Edit179"));
+  RefuseOversizedDetgScan(form.Number("Edit180"), form.Number("Edit181"), form.Number("Edit179"));
   ReadDetYAxis(form);
 }
 
