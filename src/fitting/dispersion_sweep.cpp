@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "base/fp_fault.h"
+#include "base/number_text.h"
 
 long double ThetaStepRad(long double degrees) { return degrees * (1.0L / 180.0L) * kSweepPi; }
 
@@ -18,7 +19,10 @@ void RefuseOversizedSweep(long double vMin, long double vMax, long double vStep,
   if (angles > kMaxSweepAngles)
     throw RefusedInput("The angle step theta_step is too small: the sweep would take more than "
                        "a million angles");
-  if (3 * angles * SweepVelocityCount(vMin, vMax, vStep) > kMaxSweepEvaluations)
-    throw RefusedInput("The dispersion sweep would take more than 5 million det_g evaluations: "
-                       "increase v_step or theta_step");
+  const long double evaluations = 3 * angles * SweepVelocityCount(vMin, vMax, vStep);
+  if (evaluations > kMaxSweepEvaluations)
+    throw RefusedInput("The dispersion sweep would take " +
+                       FormatSignificant(evaluations, DigitsPrecise) +
+                       " det_g evaluations (at most 20000000): increase v_step (Edit179) or "
+                       "theta_step (Edit188)");
 }

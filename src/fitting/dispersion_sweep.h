@@ -10,7 +10,7 @@ inline constexpr long double kThetaEndRad = 1.4835298643888888L;     // 85 degre
 long double ThetaStepRad(long double degrees);
 
 // More det_g evaluations than this would keep the window busy for minutes.
-inline constexpr long double kMaxSweepEvaluations = 5e6L;
+inline constexpr long double kMaxSweepEvaluations = 2e7L;
 inline constexpr long double kMaxSweepAngles = 1e6L;
 
 // Number of velocities vMin, vMin + vStep, ... below vMax (0 for an empty range).

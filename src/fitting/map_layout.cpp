@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "base/fp_fault.h"
+#include "base/number_text.h"
 
 namespace {
 // The cell sides are sized for the row pitch of the default constants.
@@ -77,9 +78,12 @@ void RefuseOversizedMap(const MapPairRow& row, long double xMin, long double xMa
   if (MapNodeCount(row, xMin, xMax, yMin, yMax, step) == 0) return;
   if (!Advances(xMin, xMax, step) || !Advances(yMin, yMax, step))
     throw RefusedInput("The Min and Max of the map are too close for values of this size");
-  if (MapNodeCount(row, xMin, xMax, yMin, yMax, step) > kMaxMapNodes)
-    throw RefusedInput("The map would take more than a million nodes: the y range is too large "
-                       "for the x range (the row pitch is the x span / N)");
+  const long double nodes = MapNodeCount(row, xMin, xMax, yMin, yMax, step);
+  if (nodes > kMaxMapNodes)
+    throw RefusedInput("The map would take " + FormatSignificant(nodes, DigitsPrecise) +
+                       " nodes (at most 1000000): narrow the Min to Max range of the y axis, "
+                       "widen that of the x axis, or choose a lower Resolution (RadioGroup5); "
+                       "the row pitch is the x span / N");
 }
 
 long double GridUnit(long double span) { return truncl(span * 0.1L); }

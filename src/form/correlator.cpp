@@ -4,6 +4,7 @@
 #include "fitting/correlator_sum.h"
 #include "base/fp_fault.h"
 #include "form/evaluate_detg.h"
+#include "form/input_checks.h"
 #include "base/number_text.h"
 #include "form/tform1.h"
 
@@ -18,6 +19,7 @@ long double ModulusAtMeasured(TForm1& form, long double freqGHz, long double& vM
 }  // namespace
 
 void TForm1::EvaluateCorrelator() {
+  RefuseUnphysicalInputs(*this);
   ResizeMatrix(BoundaryMatrix, 14, 14);
   EnsureEvaluationUnits(*this, state);
   for (int i = 0; i < 14; ++i) {

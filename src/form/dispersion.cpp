@@ -7,13 +7,16 @@
 #include "fitting/dispersion_sweep.h"
 #include "base/fp_fault.h"
 #include "form/dispersion_scale.h"
+#include "form/input_checks.h"
 #include "form/prefetch_sources.h"
+#include "form/state_restore.h"
 #include "form/tform1.h"
 
 namespace {
 // Refuses steps that would never end the sweep or keep the window busy for many minutes,
 // before anything is computed or drawn.
 void RefuseUnusableSweep(const TForm1& form) {
+  RefuseUnphysicalInputs(form);
   const VelocityRange range = DispersionVelocityRange(form);
   const long double vStep = form.Number("Edit179");
   RefuseEndlessVelocityGrid(range.min, range.max, vStep);
@@ -57,6 +60,7 @@ void PlotLastZero(TForm1& form, const PlotScale& scale) {
 
 void TForm1::TraceDispersion() {
   RefuseUnusableSweep(*this);
+  StateRestore restore(*this);
   state.gpaToPa = 1e9L;
   state.vStep = Number("Edit179");
   const VelocityRange range = DispersionVelocityRange(*this);
@@ -80,4 +84,5 @@ void TForm1::TraceDispersion() {
       PlotLastZero(*this, scale);
     }
   }
+  restore.Commit();
 }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "form/handy_constants.h"
+#include "form/input_checks.h"
 #include "form/mode_view.h"
 #include "base/number_text.h"
 #include "form/tform1.h"
@@ -103,6 +104,7 @@ void TForm1::HandySliderChanged(const std::string& slider) {
   SetText(k.modifiedField, FormatSignificant(modified, DigitsValue));
   state.c44Mod[m] = (state.c11Mod[m] - state.c12Mod[m]) * 0.5L;
   SetText(k.c44ModifiedField, FormatSignificant(state.c44Mod[m], DigitsValue));
+  if (Position(slider) != 0) RefuseNonPositiveC44(*this, k);
 
   Repaint();
   ScanDetG();

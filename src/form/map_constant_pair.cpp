@@ -4,6 +4,7 @@
 #include "fitting/map_node_walk.h"
 #include "form/prefetch_sources.h"
 #include "form/map_constants.h"
+#include "form/state_restore.h"
 #include "form/tform1.h"
 
 namespace {
@@ -63,6 +64,7 @@ void TForm1::MapConstantPair(int a, int b) {
       MapScale(*this, state.plotXMin, state.plotYMin, state.plotXSpan, state.plotYSpan);
   RefuseOversizedMap(*row, xAxis.min, xAxis.max, yAxis.min, yAxis.max, state.mapStepX);
 
+  StateRestore restore(*this);
   records.map = {controls["RadioGroup1"].items[a], controls["RadioGroup2"].items[b], {}};
   const MapNodeWalk walk = WalkOfPair(*row, xAxis.min, xAxis.max, yAxis.min, yAxis.max,
                                       state.mapStepX, state.mapStepY);
@@ -81,5 +83,6 @@ void TForm1::MapConstantPair(int a, int b) {
   RefreshC44OfConstant(state, a);
   RefreshC44OfConstant(state, b);
   EvaluateCorrelator();
+  restore.Commit();
   DrawMapGrid();
 }

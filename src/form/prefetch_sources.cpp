@@ -43,7 +43,8 @@ PrefetchScope::PrefetchScope(TForm1& form,
     const FloatingPointFlagsKept kept;
     source = makeSource();
   }
-  form.prefetch.Start(std::move(source), form.onProgress);
+  form.prefetch.Start(std::move(source),
+                      [&form](double fraction) { form.ReportProgress(fraction); });
 }
 
 PrefetchScope::~PrefetchScope() { form_.prefetch.Stop(); }

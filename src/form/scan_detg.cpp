@@ -9,10 +9,14 @@
 #include "base/fp_fault.h"
 #include "form/detg_plot.h"
 #include "form/fill_boundary_matrix.h"
+#include "form/input_checks.h"
+#include "form/state_restore.h"
 #include "base/number_text.h"
 #include "form/tform1.h"
 
 namespace {
+// Points between two progress reports (and checks for a cancel).
+constexpr long long kScanPointsPerProgress = 2048;
 
 // "test.txt" in the working directory, truncated at the start of every scan and closed also
 // when a fault ends the scan. Binary mode with explicit CR LF, so every platform writes the
@@ -35,8 +39,10 @@ class TraceFile {
 
 // Everything the scan refuses, checked before anything is written or drawn.
 void RefuseUnusableScan(const TForm1& form) {
+  RefuseUnphysicalInputs(form);
   RefuseEndlessVelocityGrid(form.Number("Edit180"), form.Number("Edit181"),
                             form.Number("Edit179"));
+  RefuseOversizedDetgScan(form.Number("Edit180"), form.Number("Edit181"), form.Number("Edit179"));
   ReadDetYAxis(form);
 }
 
@@ -102,6 +108,7 @@ void ScanPoint(TForm1& form, const PlotScale& scale, TraceFile& trace) {
 
 void TForm1::ScanDetG() {
   RefuseUnusableScan(*this);
+  StateRestore restore(*this);
   TraceFile trace;
   state.gpaToPa = 1e9L;
   MarkMeasuredModes();
@@ -116,7 +123,12 @@ void TForm1::ScanDetG() {
 
   detG = {0, 1};
   records.detgScan.clear();
-  for (state.scanV = state.vMin; state.scanV < state.vMax; state.scanV += state.vStep)
+  long long points = 0;
+  for (state.scanV = state.vMin; state.scanV < state.vMax; state.scanV += state.vStep) {
+    if (++points % kScanPointsPerProgress == 0)
+      ReportProgress(static_cast<double>((state.scanV - state.vMin) / (state.vMax - state.vMin)));
     ScanPoint(*this, scale, trace);
+  }
   OverlayMeasuredPoints();
+  restore.Commit();
 }

@@ -1,4 +1,5 @@
 #include "form/handy_constants.h"
+#include "form/input_checks.h"
 #include "form/measured_fields.h"
 #include "base/number_text.h"
 #include "form/tform1.h"
@@ -26,6 +27,7 @@ std::string Digits4(long double value) { return FormatSignificant(value, DigitsV
 }  // namespace
 
 void TForm1::TakeStartingData() {
+  RefuseUnphysicalAngles(*this);
   FramePlots();
   ReadMeasuredData(*this);
 

@@ -3,9 +3,11 @@
 #include "base/fp_fault.h"
 #include "base/komunikat.h"
 #include "base/number_text.h"
+#include "form/computation_cancelled.h"
 
 namespace {
 constexpr const char* kWindowCaption = "FENLAR";
+constexpr const char* kCancelledStatus = "Cancelled: the computation was stopped";
 }
 
 TForm1::TForm1() {
@@ -42,12 +44,21 @@ void TForm1::RunHandler(const std::function<void()>& body) {
     ~DepthGuard() { --depth; }
   } guard(handlerDepth_);
   ClearFloatingPointFlags();
+  cancelRequested = false;
   try {
     body();
   } catch (const FloatingPointFault& fault) {
     MessageSink().Show(fault.what(), kWindowCaption);
   } catch (const RefusedInput& refused) {
     MessageSink().Show(refused.what(), kWindowCaption);
+  } catch (const ComputationCancelled&) {
+    if (onStatus) onStatus(kCancelledStatus);
   }
+  cancelRequested = false;
   ClearFloatingPointFlags();
+}
+
+void TForm1::ReportProgress(double fraction) {
+  if (onProgress) onProgress(fraction);
+  if (cancelRequested) throw ComputationCancelled();
 }

@@ -35,6 +35,14 @@ class TForm1 {
   // Called between batches of a long computation with the share done (0..1), so that a view
   // can repaint and show progress.
   std::function<void(double)> onProgress;
+  // Set by the view (Esc, Cancel, closing the window) while a long computation runs; the next
+  // progress point ends the handler as cancelled. Cleared when a handler starts.
+  bool cancelRequested = false;
+  // Shows a line in the status bar: the end of a cancelled computation.
+  std::function<void(const std::string&)> onStatus;
+  // A progress point of a long computation: shows the share done, then ends the handler
+  // (ComputationCancelled) when a cancel was requested.
+  void ReportProgress(double fraction);
 
   // Field access.
   long double Number(const std::string& name) const;  // ReadNumber of the field's text

@@ -2,6 +2,10 @@
 
 #include <unordered_map>
 
+#include <QCloseEvent>
+#include <QScrollArea>
+#include <QStatusBar>
+
 #include "qt/canvas_widget.h"
 #include "qt/control_widgets.h"
 #include "qt/progress_view.h"
@@ -18,7 +22,14 @@ MainWindow::MainWindow(TForm1& form) : form_(form), client_(new CanvasWidget(for
   QFont font("Sans Serif", kFontPoints);
   font.setStretch(QFont::SemiCondensed);
   setFont(font);
-  setCentralWidget(client_);
+  // The client area keeps its size; a screen too small for it scrolls it.
+  client_->setFixedSize(Canvas::kWidth, Canvas::kHeight);
+  auto* scroll = new QScrollArea(this);
+  scroll->setWidget(client_);
+  setCentralWidget(scroll);
+  form_.onStatus = [this](const std::string& text) {
+    statusBar()->showMessage(QString::fromStdString(text));
+  };
   progress_ = new ProgressView(*this, form_, *client_);
   setGeometry(kInitialLeft, kInitialTop, kInitialWidth, kInitialHeight);
 
@@ -40,13 +51,24 @@ void MainWindow::Run(const std::function<void()>& body) {
     explicit RunningFlag(bool& f) : flag(f) { flag = true; }
     ~RunningFlag() { flag = false; }
   };
+  statusBar()->clearMessage();
   {
     const RunningFlag running(running_);
     body();
     progress_->Finish();
   }
   Refresh();
-  if (form_.exitRequested) close();
+  if (form_.exitRequested || closeAfterRun_) close();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (!running_) {
+    QMainWindow::closeEvent(event);
+    return;
+  }
+  form_.cancelRequested = true;
+  closeAfterRun_ = true;
+  event->ignore();
 }
 
 void MainWindow::Refresh() {

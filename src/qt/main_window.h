@@ -24,10 +24,15 @@ class MainWindow : public QMainWindow {
   bool Running() const { return running_; }
   QWidget* ClientArea() const;
 
+ protected:
+  // Closing while a handler runs cancels its computation; the window closes when it ends.
+  void closeEvent(QCloseEvent* event) override;
+
  private:
   TForm1& form_;
   CanvasWidget* client_;
   ProgressView* progress_;
   std::vector<std::function<void()>> refreshers_;
   bool running_ = false;
+  bool closeAfterRun_ = false;
 };

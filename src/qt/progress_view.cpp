@@ -2,8 +2,10 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QMainWindow>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QStatusBar>
 
 #include "form/tform1.h"
@@ -34,11 +36,18 @@ bool IsUserInput(QEvent::Type type) {
 }  // namespace
 
 ProgressView::ProgressView(QMainWindow& window, TForm1& form, QWidget& canvas)
-    : QObject(&window), form_(form), canvas_(canvas), bar_(new QProgressBar(&window)) {
+    : QObject(&window),
+      form_(form),
+      canvas_(canvas),
+      bar_(new QProgressBar(&window)),
+      cancel_(new QPushButton("Cancel", &window)) {
   bar_->setRange(0, kSteps);
   bar_->setMaximumWidth(320);
   bar_->hide();
+  cancel_->hide();
   window.statusBar()->addPermanentWidget(bar_);
+  window.statusBar()->addPermanentWidget(cancel_);
+  connect(cancel_, &QPushButton::clicked, this, [this] { form_.cancelRequested = true; });
   form_.onProgress = [this](double fraction) { Show(fraction); };
   QCoreApplication::instance()->installEventFilter(this);
 }
@@ -52,6 +61,7 @@ void ProgressView::Show(double fraction) {
   bar_->setValue(static_cast<int>(fraction * kSteps));
   if (!bar_->isVisible()) {
     bar_->show();
+    cancel_->show();
     sincePaint_.start();
   } else if (sincePaint_.elapsed() < kPaintIntervalMs) {
     return;
@@ -65,6 +75,7 @@ void ProgressView::Finish() {
   if (!bar_->isVisible()) return;
   PaintDroppingInput();
   bar_->hide();
+  cancel_->hide();
 }
 
 void ProgressView::PaintDroppingInput() {
@@ -74,6 +85,11 @@ void ProgressView::PaintDroppingInput() {
 }
 
 bool ProgressView::eventFilter(QObject* watched, QEvent* event) {
-  if (dropping_ && IsUserInput(event->type())) return true;
-  return QObject::eventFilter(watched, event);
+  if (!dropping_ || !IsUserInput(event->type())) return QObject::eventFilter(watched, event);
+  if (watched == cancel_) return false;
+  if (event->type() == QEvent::KeyPress &&
+      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+    form_.cancelRequested = true;
+  }
+  return true;
 }

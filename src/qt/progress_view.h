@@ -4,13 +4,14 @@
 
 class QMainWindow;
 class QProgressBar;
+class QPushButton;
 class QWidget;
 class TForm1;
 
-// Progress of a long computation in the status bar, below the client area. Between batches
-// of the computation the window repaints (the canvas shows what is drawn so far) while every
-// click, key and wheel turn meant for the window is dropped: the window takes no other input
-// until the handler ends.
+// Progress of a long computation in the status bar, below the client area, with a Cancel
+// button beside it. Between batches of the computation the window repaints (the canvas shows
+// what is drawn so far) while every click, key and wheel turn meant for the window is
+// dropped, except Esc and the Cancel button, which ask the computation to stop.
 class ProgressView : public QObject {
  public:
   ProgressView(QMainWindow& window, TForm1& form, QWidget& canvas);
@@ -29,6 +30,7 @@ class ProgressView : public QObject {
   TForm1& form_;
   QWidget& canvas_;
   QProgressBar* bar_;
+  QPushButton* cancel_;
   QElapsedTimer sincePaint_;
   bool dropping_ = false;
 };

@@ -245,6 +245,11 @@ int RunHeadless(TForm1& form, const std::vector<std::string>& steps, std::ostrea
   }
   MessageLog log(err);
   SinkGuard guard(log);
+  form.onStatus = [&err](const std::string& text) { err << "status: " << text << '\n'; };
+  struct StatusDetach {
+    TForm1& form;
+    ~StatusDetach() { form.onStatus = nullptr; }
+  } detach{form};
   form.RunHandler([&] { form.WindowCreated(); });
   for (const Step& step : parsed.steps) {
     const std::string failure = RunStep(form, step, log, renderWindowPng);

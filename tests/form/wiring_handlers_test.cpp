@@ -218,10 +218,11 @@ TEST_F(WiringHandySliders, ModifiedToStartingAdoptsTheSliderValue) {
 
 TEST_F(WiringFaults, FaultInANestedSliderHandlerIsShownOnceAndEndsTheClick) {
   for (const char* name : {"ScrollBar5", "ScrollBar10", "ScrollBar13"}) form.controls[name].position = 100;
-  // A laser line of 0 makes the first scan of the first reset divide by zero.
+  // A laser line of 0 is refused at the first scan of the first reset.
   form.SetText("Edit4", "0");
   Click("Button5");
-  EXPECT_EQ(shown.str(), "FENLAR: Floating point division by zero\n");
+  EXPECT_EQ(shown.str(),
+            "FENLAR: Data: Laser line (nm) (Edit4) must be a finite number greater than 0\n");
   EXPECT_EQ(form.Position("ScrollBar5"), 0);
   EXPECT_EQ(form.Position("ScrollBar10"), 100) << "the click ended at the fault";
   EXPECT_EQ(form.Position("ScrollBar13"), 100);

@@ -15,6 +15,8 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTimer>
+#include <QScrollArea>
+#include <QStatusBar>
 #include <gtest/gtest.h>
 
 #include "base/komunikat.h"
@@ -205,7 +207,7 @@ TEST_F(QtWindowTest, FileMenuSitsAboveTheClientAreaWithItsItemsAndShortcuts) {
   QApplication::processEvents();
   const Control& group = form.controls["GroupBox8"];
   EXPECT_EQ(Find<QWidget>("GroupBox8")->mapTo(window.ClientArea(), QPoint(0, 0)), QPoint(group.left, group.top));
-  EXPECT_GE(window.ClientArea()->geometry().top(), window.menuBar()->geometry().bottom());
+  EXPECT_GE(window.centralWidget()->geometry().top(), window.menuBar()->geometry().bottom());
 
   file->actions().last()->trigger();
   EXPECT_FALSE(window.isVisible()) << "Exit closes the window";
@@ -234,6 +236,41 @@ TEST_F(QtWindowTest, LongComputationShowsProgressAndTakesNoOtherInput) {
   EXPECT_FALSE(bar->isVisible());
   EXPECT_EQ(detgRuns, 0);
   EXPECT_FALSE(form.records.map.nodes.empty());
+}
+
+TEST_F(QtWindowTest, EscCancelButtonAndClosingCancelALongComputation) {
+  const std::function<void(double)> show = form.onProgress;
+  for (const char* how : {"Esc", "Cancel", "close"}) {
+    form.onProgress = [&](double done) {
+      if (how == std::string("Esc")) {
+        QCoreApplication::postEvent(&window, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape,
+                                                           Qt::NoModifier));
+      } else if (how == std::string("Cancel")) {
+        for (QPushButton* b : window.statusBar()->findChildren<QPushButton*>())
+          if (b->text() == "Cancel" && b->isVisible()) b->click();
+      } else {
+        window.close();
+      }
+      show(done);
+    };
+    Find<QPushButton>("Button6")->click();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window.statusBar()->currentMessage(), "Cancelled: the computation was stopped")
+        << how;
+    EXPECT_LT(form.records.map.nodes.size(), 300u) << how;
+  }
+  EXPECT_FALSE(window.isVisible()) << "closing waits for the cancel, then closes";
+}
+
+TEST_F(QtWindowTest, ASmallWindowScrollsTheClientArea) {
+  window.showNormal();
+  window.resize(820, 677);
+  QApplication::processEvents();
+  const auto* scroll = qobject_cast<QScrollArea*>(window.centralWidget());
+  ASSERT_NE(scroll, nullptr);
+  EXPECT_TRUE(scroll->horizontalScrollBar()->isVisible());
+  EXPECT_TRUE(scroll->verticalScrollBar()->isVisible());
+  EXPECT_EQ(window.ClientArea()->size(), QSize(Canvas::kWidth, Canvas::kHeight));
 }
 
 }  // namespace
