@@ -35,7 +35,8 @@ std::unique_ptr<DetGInputSource> MapSource(const TForm1& form, int a, int b, con
 }
 
 PrefetchScope::PrefetchScope(TForm1& form,
-                             const std::function<std::unique_ptr<DetGInputSource>()>& makeSource)
+                             const std::function<std::unique_ptr<DetGInputSource>()>& makeSource,
+                             CertifiedGroups groups)
     : form_(form) {
   if (!form.parallelEvaluation) return;
   std::unique_ptr<DetGInputSource> source;
@@ -43,7 +44,7 @@ PrefetchScope::PrefetchScope(TForm1& form,
     const FloatingPointFlagsKept kept;
     source = makeSource();
   }
-  form.prefetch.Start(std::move(source), form.onProgress);
+  form.prefetch.Start(std::move(source), form.onProgress, std::move(groups));
 }
 
 PrefetchScope::~PrefetchScope() { form_.prefetch.Stop(); }
