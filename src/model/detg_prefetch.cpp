@@ -67,8 +67,9 @@ DetGPrefetch::Batch DetGPrefetch::Prepare() {
   }
   Batch batch;
   if (inputs->empty()) return batch;
-  batch.outcomes = std::async(std::launch::async,
-                              [inputs, groups = groups_] { return EvaluateGroups(*inputs, groups); });
+  batch.outcomes = std::async(std::launch::async, [inputs, groups = groups_] {
+    return EvaluateGroups(*inputs, groups);
+  });
   batch.inputs = std::move(inputs);
   return batch;
 }
