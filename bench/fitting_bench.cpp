@@ -63,6 +63,10 @@ void BM_DefaultDispersionSweep(benchmark::State& state) {
   BenchWindow w(state);
   for (auto _ : state) w.form.controls["Button4"].onClick();
   state.counters["points"] = static_cast<double>(w.form.records.dispersion.size());
+  // The share of the last sweep's evaluations made in 80 bits.
+  const DetGPrefetch& p = w.form.prefetch;
+  const double used = static_cast<double>(p.Taken() + p.TakenCertified());
+  if (used > 0) state.counters["in80bits"] = static_cast<double>(p.Taken()) / used;
   w.Report(state);
 }
 BENCHMARK(BM_DefaultDispersionSweep)->Arg(0)->Arg(1)->UseRealTime()->Unit(benchmark::kMillisecond);

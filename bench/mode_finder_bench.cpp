@@ -36,7 +36,8 @@ int NaiveScanCount(const StackInputs& stack, long double q) {
   return changes;
 }
 
-// Argument 0: the naive scan; 1: FindModes. Both over the fourteen angles, wall time.
+// Argument 0: the naive scan; 1: FindModes; 2: FindModes with its grid in 80 bits. All over
+// the fourteen angles, wall time.
 void BM_ModeTable(benchmark::State& state) {
   const StackInputs stack = DefaultStack(0);
   ClearFloatingPointFlags();
@@ -45,7 +46,10 @@ void BM_ModeTable(benchmark::State& state) {
     found = 0;
     for (long double angle : TableAngles()) {
       const long double q = ScatteringWaveNumber(angle, 532);
-      found += state.range(0) == 0 ? NaiveScanCount(stack, q) : FindModes(stack, q)->size();
+      const GridNumerics grid = state.range(0) == 2 ? GridNumerics::Extended
+                                                    : GridNumerics::Certified;
+      found += state.range(0) == 0 ? NaiveScanCount(stack, q)
+                                   : FindModes(stack, q, {}, grid)->size();
     }
   }
   state.counters["zeros"] = static_cast<double>(found);
@@ -53,6 +57,7 @@ void BM_ModeTable(benchmark::State& state) {
 BENCHMARK(BM_ModeTable)
     ->Arg(0)
     ->Arg(1)
+    ->Arg(2)
     ->UseRealTime()
     ->Unit(benchmark::kMillisecond)
     ->Iterations(2);

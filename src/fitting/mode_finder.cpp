@@ -3,9 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "fitting/mode_function.h"
 #include "fitting/sign_change_root.h"
-#include "model/parallel_detg.h"
 
 namespace {
 
@@ -19,14 +17,6 @@ constexpr long double kRayleighPoissonZero = 0.874L;
 // Where a medium's strain energy is not positive no bound holds; the search starts this far
 // down instead.
 constexpr long double kUnstableFraction = 1e-3L;
-// Velocities evaluated between two looks at the cancellation.
-constexpr std::size_t kChunk = 2048;
-
-// The quotient of det_g by the layer decay constants at each velocity of a scan.
-struct Sample {
-  long double v = 0;
-  ComplexLD divided;
-};
 
 std::vector<long double> GridVelocities(long double low, long double high) {
   const long double span = high - low;
@@ -35,41 +25,6 @@ std::vector<long double> GridVelocities(long double low, long double high) {
   for (std::size_t i = 0; i < intervals; ++i) grid[i] = low + span * i / intervals;
   grid[intervals] = high;
   return grid;
-}
-
-// Evaluates on every core; an evaluation that failed there is repeated here, so that its
-// fault is raised on the caller's thread.
-std::optional<std::vector<Sample>> EvaluateScan(const ModeFunction& fn,
-                                                const std::vector<long double>& grid,
-                                                const std::function<bool()>& cancelled) {
-  std::vector<Sample> samples;
-  samples.reserve(grid.size());
-  ComplexMatrix matrix;
-  for (std::size_t begin = 0; begin < grid.size(); begin += kChunk) {
-    if (cancelled && cancelled()) return std::nullopt;
-    const std::size_t end = std::min(grid.size(), begin + kChunk);
-    std::vector<StackInputs> inputs;
-    for (std::size_t i = begin; i < end; ++i) inputs.push_back(fn.InputsAt(grid[i]));
-    const std::vector<DetGOutcome> outcomes = EvaluateDetGBatch(inputs, EvaluationThreads());
-    for (std::size_t i = 0; i < inputs.size(); ++i) {
-      const ComplexLD det = outcomes[i].ok ? outcomes[i].det : EvaluateDetG(inputs[i], matrix);
-      samples.push_back({inputs[i].v, fn.Divided(inputs[i], det)});
-    }
-  }
-  return samples;
-}
-
-ComplexLD LargestValue(const std::vector<Sample>& samples) {
-  ComplexLD largest;
-  long double largestSquare = -1;
-  for (const Sample& s : samples) {
-    const long double square = s.divided.re * s.divided.re + s.divided.im * s.divided.im;
-    if (square > largestSquare) {
-      largestSquare = square;
-      largest = s.divided;
-    }
-  }
-  return largest;
 }
 
 }  // namespace
@@ -102,34 +57,37 @@ long double LowestModeBound(const StackInputs& stack) {
 }
 
 std::optional<std::vector<Mode>> FindModes(const StackInputs& stack, long double q,
-                                           const std::function<bool()>& cancelled) {
+                                           const std::function<bool()>& cancelled,
+                                           GridNumerics numerics) {
   const ModeFunction fn(stack, q);
   const long double high = fn.SubstrateTransverseLimit();
   if (!(q > 0 && std::isfinite(q) && high > 0 && std::isfinite(high))) return std::vector<Mode>{};
   const long double low = LowestModeBound(stack);
-  std::optional<std::vector<Sample>> samples =
-      EvaluateScan(fn, GridVelocities(low, high), cancelled);
-  if (!samples) return std::nullopt;
+  std::optional<ProjectedScan> grid =
+      ProjectedGrid(fn, GridVelocities(low, high), numerics, cancelled);
+  if (!grid) return std::nullopt;
 
-  const RealProjection real(LargestValue(*samples));
   ComplexMatrix matrix;
+  const RealProjection real = grid->projection;
   const auto f = [&](long double v) {
     const StackInputs in = fn.InputsAt(v);
     return real(fn.Divided(in, EvaluateDetG(in, matrix)));
   };
+  // A bracket's ends in 80 bits, where the grid only knows their signs.
+  const auto exact = [&](const GridValue& g) { return g.exact ? g.value : f(g.v); };
   std::vector<Mode> modes;
   const auto add = [&](long double v) { modes.push_back({ModeLabel(modes.size()), v}); };
-  long double previous = real((*samples)[0].divided);
-  if (previous == 0) add((*samples)[0].v);
-  for (std::size_t i = 1; i < samples->size(); ++i) {
+  const std::vector<GridValue>& values = grid->values;
+  if (values[0].value == 0) add(values[0].v);
+  for (std::size_t i = 1; i < values.size(); ++i) {
     if (cancelled && cancelled()) return std::nullopt;
-    const Sample& s = (*samples)[i];
-    const long double value = real(s.divided);
-    if (value == 0)
-      add(s.v);
-    else if (previous != 0 && (value < 0) != (previous < 0))
-      add(RefineSignChange(f, (*samples)[i - 1].v, previous, s.v, value, kRefinedWidth));
-    previous = value;
+    const GridValue& previous = values[i - 1];
+    const GridValue& current = values[i];
+    if (current.value == 0)
+      add(current.v);
+    else if (previous.value != 0 && (current.value < 0) != (previous.value < 0))
+      add(RefineSignChange(f, previous.v, exact(previous), current.v, exact(current),
+                           kRefinedWidth));
   }
   return modes;
 }

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "model/boundary_fill.h"
+#include "fitting/mode_grid.h"
 
 // A surface mode of the stack at one wave number: "R", "S_1", "S_2", ... and its phase velocity.
 struct Mode {
@@ -37,5 +37,7 @@ long double LowestModeBound(const StackInputs& stack);
 // bulk velocities are not modes and are never reported. The stack's v and q are ignored.
 // Any two modes more than 0.5 m/s apart are both found. A floating-point fault of an
 // evaluation propagates as FloatingPointFault. Returns nothing once `cancelled` says so.
+// The refinement is always in 80 bits; the grid's numerics change the speed, not the modes.
 std::optional<std::vector<Mode>> FindModes(const StackInputs& stack, long double q,
-                                           const std::function<bool()>& cancelled = {});
+                                           const std::function<bool()>& cancelled = {},
+                                           GridNumerics numerics = GridNumerics::Certified);

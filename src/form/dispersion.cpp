@@ -4,6 +4,7 @@
 
 #include "detg/measured_velocity.h"
 #include "detg/velocity_grid.h"
+#include "fitting/certified_zero_test.h"
 #include "fitting/dispersion_sweep.h"
 #include "base/fp_fault.h"
 #include "form/dispersion_scale.h"
@@ -72,7 +73,8 @@ void TForm1::TraceDispersion() {
   canvas.penColor = colors::Red;
   canvas.brushColor = colors::Red;
   records.dispersion.clear();
-  const PrefetchScope prefetch(*this, [this] { return SweepSource(*this); });
+  const PrefetchScope prefetch(*this, [this] { return SweepSource(*this); },
+                               StencilGroups(ZeroRuleOfItem(ItemIndex("RadioGroup4"))));
 
   for (state.thetaRad = state.thetaStartRad; state.thetaRad < state.thetaEndRad;
        state.thetaRad += state.thetaStepRad) {

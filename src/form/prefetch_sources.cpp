@@ -35,7 +35,8 @@ std::unique_ptr<DetGInputSource> MapSource(const TForm1& form, int a, int b, con
 }
 
 PrefetchScope::PrefetchScope(TForm1& form,
-                             const std::function<std::unique_ptr<DetGInputSource>()>& makeSource)
+                             const std::function<std::unique_ptr<DetGInputSource>()>& makeSource,
+                             CertifiedGroups groups)
     : form_(form) {
   if (!form.parallelEvaluation) return;
   std::unique_ptr<DetGInputSource> source;
@@ -44,7 +45,8 @@ PrefetchScope::PrefetchScope(TForm1& form,
     source = makeSource();
   }
   form.prefetch.Start(std::move(source),
-                      [&form](double fraction) { form.ReportProgress(fraction); });
+                      [&form](double fraction) { form.ReportProgress(fraction); },
+                      std::move(groups));
 }
 
 PrefetchScope::~PrefetchScope() { form_.prefetch.Stop(); }

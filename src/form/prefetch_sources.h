@@ -17,10 +17,12 @@ std::unique_ptr<DetGInputSource> SweepSource(const TForm1& form);
 std::unique_ptr<DetGInputSource> MapSource(const TForm1& form, int a, int b, const MapNodeWalk& walk);
 
 // Prepares the evaluations of a computation for the lifetime of the object, when the window
-// evaluates in parallel; building the source leaves the fault flags as they were.
+// evaluates in parallel; building the source leaves the fault flags as they were. Groups the
+// certified values settle are not evaluated in 80 bits.
 class PrefetchScope {
  public:
-  PrefetchScope(TForm1& form, const std::function<std::unique_ptr<DetGInputSource>()>& makeSource);
+  PrefetchScope(TForm1& form, const std::function<std::unique_ptr<DetGInputSource>()>& makeSource,
+                CertifiedGroups groups = {});
   ~PrefetchScope();
   PrefetchScope(const PrefetchScope&) = delete;
   PrefetchScope& operator=(const PrefetchScope&) = delete;

@@ -1,18 +1,46 @@
 #include "model/detg_prefetch.h"
 
+#include <algorithm>
+
 #include "base/fp_fault.h"
 
 namespace {
 // About 30 ms of work on two cores: the window repaints and shows progress between batches.
 constexpr std::size_t kBatch = 4096;
+
+// Certified values first; the inputs of the groups they do not settle in 80 bits.
+std::vector<DetGOutcome> EvaluateGroups(const std::vector<StackInputs>& inputs,
+                                        const CertifiedGroups& groups) {
+  const unsigned threads = EvaluationThreads();
+  if (groups.size == 0) return EvaluateDetGBatch(inputs, threads);
+  const std::vector<CertifiedDetG> certified = EvaluateDetGCertifiedBatch(inputs, threads);
+  std::vector<DetGOutcome> outcomes(inputs.size());
+  std::vector<std::size_t> undecided;
+  for (std::size_t begin = 0; begin < inputs.size(); begin += groups.size) {
+    const std::size_t end = std::min(inputs.size(), begin + groups.size);
+    const bool decided =
+        end - begin == groups.size && groups.decided(&inputs[begin], &certified[begin]);
+    for (std::size_t i = begin; i < end; ++i)
+      if (decided)
+        outcomes[i].certified = certified[i];
+      else
+        undecided.push_back(i);
+  }
+  std::vector<StackInputs> exactInputs;
+  for (std::size_t i : undecided) exactInputs.push_back(inputs[i]);
+  const std::vector<DetGOutcome> exact = EvaluateDetGBatch(exactInputs, threads);
+  for (std::size_t k = 0; k < undecided.size(); ++k) outcomes[undecided[k]] = exact[k];
+  return outcomes;
+}
 }  // namespace
 
 void DetGPrefetch::Start(std::unique_ptr<DetGInputSource> source,
-                         std::function<void(double)> progress) {
+                         std::function<void(double)> progress, CertifiedGroups groups) {
   Stop();
   source_ = std::move(source);
   progress_ = std::move(progress);
-  taken_ = leftToCaller_ = diverged_ = 0;
+  groups_ = std::move(groups);
+  taken_ = leftToCaller_ = diverged_ = takenCertified_ = 0;
   next_ = Prepare();
 }
 
@@ -21,6 +49,7 @@ void DetGPrefetch::Stop() {
   next_ = {};
   source_.reset();
   progress_ = nullptr;
+  groups_ = {};
   inputs_.reset();
   outcomes_.clear();
   cursor_ = 0;
@@ -28,16 +57,19 @@ void DetGPrefetch::Stop() {
 
 DetGPrefetch::Batch DetGPrefetch::Prepare() {
   auto inputs = std::make_shared<std::vector<StackInputs>>();
+  // Whole groups only, so that a batch never splits one.
+  const std::size_t size = groups_.size > 0 ? kBatch - kBatch % groups_.size : kBatch;
   {
     // The source repeats the computation's own arithmetic; its flags are not the computation's.
     const FloatingPointFlagsKept kept;
     StackInputs in;
-    while (inputs->size() < kBatch && source_->Next(in)) inputs->push_back(in);
+    while (inputs->size() < size && source_->Next(in)) inputs->push_back(in);
   }
   Batch batch;
   if (inputs->empty()) return batch;
-  batch.outcomes = std::async(std::launch::async,
-                              [inputs] { return EvaluateDetGBatch(*inputs, EvaluationThreads()); });
+  batch.outcomes = std::async(std::launch::async, [inputs, groups = groups_] {
+    return EvaluateGroups(*inputs, groups);
+  });
   batch.inputs = std::move(inputs);
   return batch;
 }
@@ -70,4 +102,23 @@ const ComplexLD* DetGPrefetch::Take(const StackInputs& in) {
   }
   ++taken_;
   return &outcome.det;
+}
+
+bool DetGPrefetch::TakeCertified(const StackInputs* in, std::size_t n, CertifiedDetG* det) {
+  if (!source_) return false;
+  if ((!inputs_ || cursor_ == inputs_->size()) && !Advance()) {
+    Stop();
+    return false;
+  }
+  if (cursor_ + n > inputs_->size()) return false;
+  for (std::size_t k = 0; k < n; ++k) {
+    const DetGOutcome& outcome = outcomes_[cursor_ + k];
+    if (outcome.ok || !outcome.certified.certified ||
+        !SameStackInputs((*inputs_)[cursor_ + k], in[k]))
+      return false;
+  }
+  for (std::size_t k = 0; k < n; ++k) det[k] = outcomes_[cursor_ + k].certified;
+  cursor_ += n;
+  takenCertified_ += n;
+  return true;
 }

@@ -15,6 +15,13 @@ class DetGInputSource {
   virtual double Fraction() const = 0;     // share of the computation passed, 0..1
 };
 
+// Consecutive inputs that decide something together (a zero test's stencil): when `decided`
+// finds that the certified values of a group settle it, the group is not evaluated in 80 bits.
+struct CertifiedGroups {
+  std::size_t size = 0;  // inputs per group; 0 evaluates every input in 80 bits
+  std::function<bool(const StackInputs* in, const CertifiedDetG* det)> decided;
+};
+
 // det_g evaluated ahead, on every core, for a computation that then runs exactly as it would
 // alone: each evaluation it makes takes the prepared value when its inputs are those prepared,
 // bit for bit. An evaluation that faulted ahead is left to the computation, which meets the
@@ -26,13 +33,18 @@ class DetGPrefetch {
   DetGPrefetch& operator=(const DetGPrefetch&) = delete;
   ~DetGPrefetch() { Stop(); }
 
-  void Start(std::unique_ptr<DetGInputSource> source, std::function<void(double)> progress);
+  void Start(std::unique_ptr<DetGInputSource> source, std::function<void(double)> progress,
+             CertifiedGroups groups = {});
   void Stop();
   const ComplexLD* Take(const StackInputs& in);  // the prepared det_g of in, or nullptr
+  // The certified values of the next n inputs, when they are these and a decided group; else
+  // false, and nothing is taken.
+  bool TakeCertified(const StackInputs* in, std::size_t n, CertifiedDetG* det);
 
   std::size_t Taken() const { return taken_; }
   std::size_t LeftToCaller() const { return leftToCaller_; }
   std::size_t Diverged() const { return diverged_; }
+  std::size_t TakenCertified() const { return takenCertified_; }
 
  private:
   // The batch in use is replayed while the next one is evaluated.
@@ -45,9 +57,10 @@ class DetGPrefetch {
 
   std::unique_ptr<DetGInputSource> source_;
   std::function<void(double)> progress_;
+  CertifiedGroups groups_;
   std::shared_ptr<const std::vector<StackInputs>> inputs_;
   std::vector<DetGOutcome> outcomes_;
   Batch next_;
   std::size_t cursor_ = 0;
-  std::size_t taken_ = 0, leftToCaller_ = 0, diverged_ = 0;
+  std::size_t taken_ = 0, leftToCaller_ = 0, diverged_ = 0, takenCertified_ = 0;
 };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <functional>
 #include <thread>
 
 #include "base/fp_fault.h"
@@ -33,6 +34,13 @@ void EvaluateSlices(const std::vector<StackInputs>& inputs, std::vector<DetGOutc
   }
 }
 
+// Runs work on the given number of threads (at least one) and waits for all of them.
+void RunOnThreads(unsigned threads, const std::function<void()>& work) {
+  std::vector<std::thread> workers;
+  for (unsigned t = 0; t < std::max(1u, threads); ++t) workers.emplace_back(work);
+  for (std::thread& worker : workers) worker.join();
+}
+
 template <std::size_t N>
 bool SameBits(const long double (&a)[N], const long double (&b)[N]) {
   for (std::size_t k = 0; k < N; ++k)
@@ -44,12 +52,23 @@ bool SameBits(const long double (&a)[N], const long double (&b)[N]) {
 std::vector<DetGOutcome> EvaluateDetGBatch(const std::vector<StackInputs>& inputs, unsigned threads) {
   std::vector<DetGOutcome> outcomes(inputs.size());
   std::atomic<std::size_t> nextSlice{0};
-  std::vector<std::thread> workers;
-  const unsigned count = std::max(1u, threads);
-  for (unsigned t = 0; t < count; ++t)
-    workers.emplace_back([&] { EvaluateSlices(inputs, outcomes, nextSlice); });
-  for (std::thread& worker : workers) worker.join();
+  RunOnThreads(threads, [&] { EvaluateSlices(inputs, outcomes, nextSlice); });
   return outcomes;
+}
+
+std::vector<CertifiedDetG> EvaluateDetGCertifiedBatch(const std::vector<StackInputs>& inputs,
+                                                      unsigned threads) {
+  std::vector<CertifiedDetG> values(inputs.size());
+  std::atomic<std::size_t> nextSlice{0};
+  RunOnThreads(threads, [&] {
+    for (;;) {
+      const std::size_t begin = nextSlice.fetch_add(kSlice);
+      if (begin >= inputs.size()) return;
+      const std::size_t end = std::min(inputs.size(), begin + kSlice);
+      for (std::size_t i = begin; i < end; ++i) values[i] = EvaluateDetGCertified(inputs[i]);
+    }
+  });
+  return values;
 }
 
 unsigned EvaluationThreads() { return std::max(1u, std::thread::hardware_concurrency()); }

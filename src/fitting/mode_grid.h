@@ -1,0 +1,40 @@
+#pragma once
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "fitting/mode_function.h"
+#include "model/certified_detg.h"
+
+// How the grid of a mode scan is evaluated: certified double precision, with the 80-bit
+// evaluation wherever a sign or the choice of the projection's phase is not proven, or every
+// point in 80 bits. Both give the same signs and the same exact values where they are used.
+enum class GridNumerics { Certified, Extended };
+
+// The projected mode function at one grid velocity.
+struct GridValue {
+  long double v = 0;      // the velocity evaluated (as ModeFunction::InputsAt moved it)
+  long double value = 0;  // the 80-bit projection when exact, else a value of the proven sign
+  bool exact = false;
+};
+
+struct ProjectedScan {
+  RealProjection projection;
+  std::vector<GridValue> values;
+};
+
+// The mode function at every velocity of the grid, projected on the phase of its 80-bit value
+// of largest modulus (the first of them in grid order). An 80-bit evaluation that fails away
+// from the caller's thread is repeated on it, so that its fault is raised there, at the first
+// such velocity in grid order. Returns nothing once `cancelled` says so.
+std::optional<ProjectedScan> ProjectedGrid(const ModeFunction& fn,
+                                           const std::vector<long double>& grid,
+                                           GridNumerics numerics,
+                                           const std::function<bool()>& cancelled);
+
+// The sign of the 80-bit projection p of det_g, decided from a certified det_g when
+// |real(divided)| exceeds the bound of its difference from p (the certificate's, the rounding
+// of the division by the decay constants and of the phase rotation): +1 or -1; 0 when it
+// cannot be decided that way.
+int ProvenSign(const ModeFunction& fn, const RealProjection& real, const StackInputs& in,
+               const CertifiedDetG& det);
