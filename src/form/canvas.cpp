@@ -1,4 +1,4 @@
-#include "ui/canvas.h"
+#include "form/canvas.h"
 
 #include <algorithm>
 #include <cstdint>
