@@ -35,6 +35,9 @@ class TForm1 {
   // Called between batches of a long computation with the share done (0..1), so that a view
   // can repaint and show progress.
   std::function<void(double)> onProgress;
+  // Shows a line in the status bar: news that needs no box, such as a trace file left
+  // incomplete by a scan that itself succeeded.
+  std::function<void(const std::string&)> onStatus;
 
   // Field access.
   long double Number(const std::string& name) const;  // ReadNumber of the field's text

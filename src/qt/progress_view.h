@@ -7,10 +7,10 @@ class QProgressBar;
 class QWidget;
 class TForm1;
 
-// Progress of a long computation in the status bar, below the client area. Between batches
-// of the computation the window repaints (the canvas shows what is drawn so far) while every
-// click, key and wheel turn meant for the window is dropped: the window takes no other input
-// until the handler ends.
+// Progress of a long computation and the form's status lines in the status bar, below the
+// client area. Between batches of the computation the window repaints (the canvas shows what
+// is drawn so far) while every click, key and wheel turn meant for the window is dropped: the
+// window takes no other input until the handler ends.
 class ProgressView : public QObject {
  public:
   ProgressView(QMainWindow& window, TForm1& form, QWidget& canvas);

@@ -21,7 +21,8 @@
 //   --import-measured FILE   the measured-data table from CSV or whitespace-separated text
 //   --export-dispersion FILE, --export-detg FILE, --export-map FILE, --export-measured FILE
 //                        the results of the last sweep, scan or map, or the measured points, as CSV
-// The "Exit" button ends the steps. Every message shown is also printed to err. Returns 0,
+// The "Exit" button ends the steps. Every message shown is also printed to err, and every
+// status line as "status: TEXT". Returns 0,
 // or 2 with a one-line reason on err when a step is malformed or names a control it cannot
 // act on (nothing runs then), when an output file cannot be written, or when a session or a
 // measurement cannot be read (its message is shown as in the window; the steps after it do
