@@ -68,8 +68,10 @@ bool SaveSession(const TForm1& form, const std::string& path) {
 bool ImportMeasured(TForm1& form, const std::string& path) {
   return Guarded("Cannot import the measured data from", path, [&] {
     const ImportResult r = ImportMeasuredFile(path);
-    if (!r.ok)
-      return Refuse("Cannot import the measured data from", path, r.error + "\nNothing was changed.");
+    if (!r.ok) {
+      return Refuse("Cannot import the measured data from", path,
+                    r.error + "\nNothing was changed.");
+    }
     WriteMeasuredRows(form.controls, r.rows);
     TakeStartingDataKeepingSliders(form);
     return true;

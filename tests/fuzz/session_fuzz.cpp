@@ -43,7 +43,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   } else {
     const std::string saved = SessionJson(windows.form.controls);
     if (!ApplySession(windows.again, saved).ok) FuzzFault("a saved session does not load");
-    if (SessionJson(windows.again.controls) != saved) FuzzFault("a saved session loads other values");
+    if (SessionJson(windows.again.controls) != saved)
+      FuzzFault("a saved session loads other values");
   }
   SetMessageSink(nullptr);
   return 0;
