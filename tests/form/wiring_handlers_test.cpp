@@ -138,6 +138,7 @@ TEST_F(WiringRangeControls, TrackBarWritesTheZScaleFactor) {
 }
 
 TEST(WiringKeys, EnterAndEscGiveTheSameWindowAndUseTheStateAsTaken) {
+  ScopedTempDir dir;  // the scans write their trace file here
   TForm1 enter, esc, edited, fresh;
   Drive(enter, {"--key", "Enter"});
   Drive(esc, {"--key", "Esc"});
