@@ -1,5 +1,3 @@
-#include <cstdio>
-#include <memory>
 #include <optional>
 #include <string>
 
@@ -13,29 +11,11 @@
 #include "form/state_restore.h"
 #include "base/number_text.h"
 #include "form/tform1.h"
+#include "io/trace_file.h"
 
 namespace {
 // Points between two progress reports (and checks for a cancel).
 constexpr long long kScanPointsPerProgress = 2048;
-
-// "test.txt" in the working directory, truncated at the start of every scan and closed also
-// when a fault ends the scan. Binary mode with explicit CR LF, so every platform writes the
-// same bytes. A file that cannot be created leaves the scan running without a trace.
-class TraceFile {
- public:
-  TraceFile() : file_(std::fopen("test.txt", "wb"), &std::fclose) {}
-
-  void WriteLine(long double v, long double modulus) {
-    if (!file_) return;
-    const std::string line = FormatSignificant(v, DigitsPrecise, NumberBufferA) + "  " +
-                             FormatSignificant(modulus, DigitsPrecise, NumberBufferB) + "\r\n";
-    std::fwrite(line.data(), 1, line.size(), file_.get());
-    std::fflush(file_.get());
-  }
-
- private:
-  std::unique_ptr<std::FILE, int (*)(std::FILE*)> file_;
-};
 
 // Everything the scan refuses, checked before anything is written or drawn.
 void RefuseUnusableScan(const TForm1& form) {
@@ -109,7 +89,7 @@ void ScanPoint(TForm1& form, const PlotScale& scale, TraceFile& trace) {
 void TForm1::ScanDetG() {
   RefuseUnusableScan(*this);
   StateRestore restore(*this);
-  TraceFile trace;
+  TraceFile trace(onStatus);
   state.gpaToPa = 1e9L;
   MarkMeasuredModes();
 

@@ -38,7 +38,8 @@ class TForm1 {
   // Set by the view (Esc, Cancel, closing the window) while a long computation runs; the next
   // progress point ends the handler as cancelled. Cleared when a handler starts.
   bool cancelRequested = false;
-  // Shows a line in the status bar: the end of a cancelled computation.
+  // Shows a line in the status bar: news that needs no box, such as the end of a cancelled
+  // computation or a trace file left incomplete by a scan that itself succeeded.
   std::function<void(const std::string&)> onStatus;
   // A progress point of a long computation: shows the share done, then ends the handler
   // (ComputationCancelled) when a cancel was requested.

@@ -111,7 +111,7 @@ ImportResult Failure(int line, const std::string& why) {
 }  // namespace
 
 ImportResult ImportMeasuredData(const std::string& fileText) {
-  const std::string text = fileText.rfind("\xEF\xBB\xBF", 0) == 0 ? fileText.substr(3) : fileText;
+  const std::string text = WithoutByteOrderMark(fileText);
   std::vector<MeasuredRow> rows;
   bool seenLine = false;
   int lineNumber = 0;
@@ -126,7 +126,8 @@ ImportResult ImportMeasuredData(const std::string& fileText) {
     seenLine = true;
     if (header) continue;
     if (const std::string why = RowError(cells); !why.empty()) return Failure(lineNumber + 1, why);
-    if (rows.size() == kMaxMeasuredRows) return Failure(lineNumber + 1, "more than fourteen measurement rows");
+    if (rows.size() == kMaxMeasuredRows)
+      return Failure(lineNumber + 1, "more than fourteen measurement rows");
     MeasuredRow row;
     for (std::size_t k = 0; k < kCells; ++k) row[k] = cells[k];
     rows.push_back(row);

@@ -3,6 +3,7 @@
 #include <climits>
 
 #include "io/json_document.h"
+#include "io/text_file.h"
 
 namespace {
 
@@ -22,7 +23,8 @@ Json ValueJson(const SessionValue& v) {
 
 Json ControlsJson(const std::vector<SessionEntry>& controls) {
   Json values = Json::object();
-  for (const SessionEntry& e : controls) values[e.name] = Json{{SessionKey(e.value.kind), ValueJson(e.value)}};
+  for (const SessionEntry& e : controls)
+    values[e.name] = Json{{SessionKey(e.value.kind), ValueJson(e.value)}};
   return values;
 }
 
@@ -64,7 +66,8 @@ SessionValue ValueOf(const Json& entry) {
 std::string HeaderError(const Json& doc) {
   if (!doc.is_object()) return "not a session: the text is no JSON object";
   for (const auto& m : doc.items()) {
-    if (m.key() != "format" && m.key() != "version" && m.key() != "controls" && m.key() != "messages")
+    if (m.key() != "format" && m.key() != "version" && m.key() != "controls" &&
+        m.key() != "messages")
       return "unexpected member \"" + m.key() + "\"";
   }
   const auto format = doc.find("format");
@@ -74,10 +77,12 @@ std::string HeaderError(const Json& doc) {
   if (version == doc.end() || !IsInt(*version) || version->get<double>() < 1)
     return "\"version\" is not a positive integer";
   if (version->get<double>() > kSessionVersion)
-    return "the session is version " + std::to_string(static_cast<long long>(version->get<double>())) +
+    return "the session is version " +
+           std::to_string(static_cast<long long>(version->get<double>())) +
            ", newer than this program reads (" + std::to_string(kSessionVersion) + ")";
   const auto controls = doc.find("controls");
-  if (controls == doc.end() || !controls->is_object()) return "\"controls\" is missing or not an object";
+  if (controls == doc.end() || !controls->is_object())
+    return "\"controls\" is missing or not an object";
   const auto messages = doc.find("messages");
   if (messages != doc.end() && !messages->is_array()) return "\"messages\" is not an array";
   return "";
@@ -112,7 +117,8 @@ std::string SessionJson(const std::vector<SessionEntry>& controls) {
 std::string RunDumpJson(const std::vector<SessionEntry>& controls,
                         const std::vector<MessageLog::Message>& messages) {
   Json shown = Json::array();
-  for (const MessageLog::Message& m : messages) shown.push_back(Json{{"caption", m.caption}, {"text", m.text}});
+  for (const MessageLog::Message& m : messages)
+    shown.push_back(Json{{"caption", m.caption}, {"text", m.text}});
   Json dump = Json::object();
   dump["controls"] = ControlsJson(controls);
   dump["messages"] = std::move(shown);
@@ -121,7 +127,7 @@ std::string RunDumpJson(const std::vector<SessionEntry>& controls,
 
 SessionParseResult ParseSession(const std::string& text) {
   SessionParseResult result;
-  const JsonParseResult parsed = ParseJson(text);
+  const JsonParseResult parsed = ParseJson(WithoutByteOrderMark(text));
   if (!parsed.ok) {
     result.error = "not valid JSON: " + parsed.error;
     return result;

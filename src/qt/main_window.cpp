@@ -27,9 +27,6 @@ MainWindow::MainWindow(TForm1& form) : form_(form), client_(new CanvasWidget(for
   auto* scroll = new QScrollArea(this);
   scroll->setWidget(client_);
   setCentralWidget(scroll);
-  form_.onStatus = [this](const std::string& text) {
-    statusBar()->showMessage(QString::fromStdString(text));
-  };
   progress_ = new ProgressView(*this, form_, *client_);
   setGeometry(kInitialLeft, kInitialTop, kInitialWidth, kInitialHeight);
 

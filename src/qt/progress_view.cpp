@@ -49,11 +49,15 @@ ProgressView::ProgressView(QMainWindow& window, TForm1& form, QWidget& canvas)
   window.statusBar()->addPermanentWidget(cancel_);
   connect(cancel_, &QPushButton::clicked, this, [this] { form_.cancelRequested = true; });
   form_.onProgress = [this](double fraction) { Show(fraction); };
+  form_.onStatus = [&window](const std::string& text) {
+    window.statusBar()->showMessage(QString::fromStdString(text));
+  };
   QCoreApplication::instance()->installEventFilter(this);
 }
 
 ProgressView::~ProgressView() {
   form_.onProgress = nullptr;
+  form_.onStatus = nullptr;
   QCoreApplication::instance()->removeEventFilter(this);
 }
 

@@ -8,10 +8,11 @@ class QPushButton;
 class QWidget;
 class TForm1;
 
-// Progress of a long computation in the status bar, below the client area, with a Cancel
-// button beside it. Between batches of the computation the window repaints (the canvas shows
-// what is drawn so far) while every click, key and wheel turn meant for the window is
-// dropped, except Esc and the Cancel button, which ask the computation to stop.
+// Progress of a long computation and the form's status lines in the status bar, below the
+// client area, with a Cancel button beside the progress. Between batches of the computation the
+// window repaints (the canvas shows what is drawn so far) while every click, key and wheel turn
+// meant for the window is dropped, except Esc and the Cancel button, which ask the computation
+// to stop.
 class ProgressView : public QObject {
  public:
   ProgressView(QMainWindow& window, TForm1& form, QWidget& canvas);

@@ -232,6 +232,20 @@ class SinkGuard {
   Komunikat* previous_;
 };
 
+// Prints the form's status lines while the run lasts.
+class StatusPrinter {
+ public:
+  StatusPrinter(TForm1& form, std::ostream& err) : form_(form) {
+    form_.onStatus = [&err](const std::string& text) { err << "status: " << text << '\n'; };
+  }
+  ~StatusPrinter() { form_.onStatus = nullptr; }
+  StatusPrinter(const StatusPrinter&) = delete;
+  StatusPrinter& operator=(const StatusPrinter&) = delete;
+
+ private:
+  TForm1& form_;
+};
+
 constexpr int kBadStep = 2;
 
 }  // namespace
@@ -245,11 +259,7 @@ int RunHeadless(TForm1& form, const std::vector<std::string>& steps, std::ostrea
   }
   MessageLog log(err);
   SinkGuard guard(log);
-  form.onStatus = [&err](const std::string& text) { err << "status: " << text << '\n'; };
-  struct StatusDetach {
-    TForm1& form;
-    ~StatusDetach() { form.onStatus = nullptr; }
-  } detach{form};
+  StatusPrinter status(form, err);
   form.RunHandler([&] { form.WindowCreated(); });
   for (const Step& step : parsed.steps) {
     const std::string failure = RunStep(form, step, log, renderWindowPng);

@@ -24,8 +24,8 @@
 //   --modes FILE         the mode table of the fields as they stand, as CSV
 //   --branches on|off    the "Mode branches" item; turning it on draws the branches
 //   --export-branches FILE   the mode branches drawn last, as CSV
-// The "Exit" button ends the steps. Every message shown, and every status line (a cancel),
-// is also printed to err. Returns 0,
+// The "Exit" button ends the steps. Every message shown is also printed to err, and every
+// status line (a cancel, an incomplete trace) as "status: TEXT". Returns 0,
 // or 2 with a one-line reason on err when a step is malformed or names a control it cannot
 // act on (nothing runs then), when an output file cannot be written, or when a session or a
 // measurement cannot be read (its message is shown as in the window; the steps after it do

@@ -1,4 +1,8 @@
+#include <signal.h>
+#include <sys/resource.h>
+
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -261,4 +265,37 @@ TEST_F(DetgWindow, FaultMidScanKeepsTheTracedPoints) {
     EXPECT_EQ(lines[k].rfind(FormatSignificant(3000 + 20.0L * k, 10, buffer) + "  ", 0), 0u);
   }
   EXPECT_EQ(CountInRect(74, 591, 79, 594, colors::Black), 0) << "overlay ran after a fault";
+}
+
+TEST_F(DetgWindow, ATraceNamedAsALinkIsNotFollowedAndTheScanRunsWithoutIt) {
+  WriteWholeFile("victim", "precious");
+  std::filesystem::create_symlink("victim", "test.txt");
+  std::vector<std::string> status;
+  form_.onStatus = [&](const std::string& text) { status.push_back(text); };
+  Run(&TForm1::ScanDetG);
+  EXPECT_EQ(ReadWholeFile("victim"), "precious");
+  EXPECT_TRUE(std::filesystem::is_symlink("test.txt"));
+  EXPECT_EQ(form_.records.detgScan.size(), 150u);
+  EXPECT_TRUE(sink_.shown.empty());
+  EXPECT_TRUE(status.empty()) << "a trace that cannot be opened is skipped silently";
+}
+
+TEST_F(DetgWindow, ATraceCutShortBySpaceIsReportedOnceInTheStatusLine) {
+  std::vector<std::string> status;
+  form_.onStatus = [&](const std::string& text) { status.push_back(text); };
+  // The file size limit stops the trace after 100 bytes, as a full disk would.
+  rlimit old{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+  rlimit tight = old;
+  tight.rlim_cur = 100;
+  const auto previous = signal(SIGXFSZ, SIG_IGN);
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tight), 0);
+  Run(&TForm1::ScanDetG);
+  setrlimit(RLIMIT_FSIZE, &old);
+  signal(SIGXFSZ, previous);
+  ASSERT_EQ(status.size(), 1u);
+  EXPECT_NE(status[0].find("test.txt is incomplete"), std::string::npos) << status[0];
+  EXPECT_TRUE(sink_.shown.empty()) << "the scan itself succeeded: no box";
+  EXPECT_EQ(form_.records.detgScan.size(), 150u);
+  EXPECT_EQ(Trace().size(), 100u);
 }

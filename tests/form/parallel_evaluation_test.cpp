@@ -8,6 +8,7 @@
 #include "model_stack_defaults.h"
 #include "base/fp_fault.h"
 #include "recording_sink.h"
+#include "temp_dir.h"
 #include "form/tform1.h"
 
 namespace {
@@ -23,6 +24,7 @@ std::vector<std::string> Texts(const TForm1& form) {
 // the fill as written and the full elimination.
 class ParallelAgainstSequential : public ::testing::Test {
  protected:
+  ScopedTempDir dir;  // the scans write their trace file here
   void SetUp() override {
     SetMessageSink(&sink);
     sequential.parallelEvaluation = false;

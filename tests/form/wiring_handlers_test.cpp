@@ -11,6 +11,7 @@
 #include "runner/headless.h"
 #include "base/message_log.h"
 #include "base/number_text.h"
+#include "temp_dir.h"
 
 namespace {
 
@@ -27,6 +28,7 @@ std::string Drive(TForm1& form, const std::vector<std::string>& steps) {
 // A created window acted on control by control, as the view does, with the messages recorded.
 class Window : public ::testing::Test {
  protected:
+  ScopedTempDir dir;  // the scans write their trace file here
   void SetUp() override {
     SetMessageSink(&log);
     form.RunHandler([&] { form.WindowCreated(); });
@@ -136,6 +138,7 @@ TEST_F(WiringRangeControls, TrackBarWritesTheZScaleFactor) {
 }
 
 TEST(WiringKeys, EnterAndEscGiveTheSameWindowAndUseTheStateAsTaken) {
+  ScopedTempDir dir;  // the scans write their trace file here
   TForm1 enter, esc, edited, fresh;
   Drive(enter, {"--key", "Enter"});
   Drive(esc, {"--key", "Esc"});

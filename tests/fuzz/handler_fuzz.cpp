@@ -13,10 +13,9 @@
 #include <vector>
 
 #include "base/fp_fault.h"
-#include "base/komunikat.h"
-#include "model/numerics_errors.h"
 #include "base/number_text.h"
 #include "form/tform1.h"
+#include "message_check.h"
 
 namespace {
 
@@ -44,16 +43,6 @@ const char* const kTexts[] = {
     "-1e308", "1e-300", "99999999999999999999999999999999", "123456789012345678901234567890e10",
     "\xc5\xbc\xc3\xb3\xc5\x82w", "1.0E+126", "1.0E+150", "-3.0E+137", "2.0E+138", "496", "168",
     "3970", "10280", "60", "90", "180", "0.0001", "5e-10", "   7", "+8", "e5", ".5", "5.", "0x10"};
-
-class MessageCheck : public Komunikat {
- public:
-  void Show(const std::string& text, const std::string& caption) override {
-    if (caption != "FENLAR" && caption != kNumericsErrorCaption) {
-      std::fprintf(stderr, "unexpected message box '%s': %s\n", caption.c_str(), text.c_str());
-      std::abort();
-    }
-  }
-};
 
 struct Names {
   std::vector<std::string> texts, checks, radios, ranges, buttons;

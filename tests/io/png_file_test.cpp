@@ -10,6 +10,7 @@
 #include "form/canvas_png.h"
 #include "form/tform1.h"
 #include "io/png_file.h"
+#include "temp_dir.h"
 
 namespace {
 
@@ -41,6 +42,7 @@ TEST(PngFile, RoundTripsEveryPixel) {
 }
 
 TEST(PngFile, CanvasOfTheDefaultAnalysisIsSmallAndExact) {
+  ScopedTempDir dir;  // the scan writes its trace file here
   TForm1 form;
   form.RunHandler([&] { form.WindowCreated(); });
   for (const char* button : {"Button7", "Button4", "Button6"}) form.controls[button].onClick();

@@ -25,6 +25,7 @@
 #include "qt/main_window.h"
 #include "qt/message_box_sink.h"
 #include "qt/window_png.h"
+#include "temp_dir.h"
 
 namespace {
 
@@ -82,6 +83,7 @@ class QtWindowTest : public ::testing::Test {
     QApplication::sendEvent(target, &press);
   }
 
+  ScopedTempDir dir;  // the scans write their trace file here
   RecordingSink sink;
   TForm1 form;
   MainWindow window{form};

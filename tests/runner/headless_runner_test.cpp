@@ -194,10 +194,13 @@ TEST(HeadlessRunner, SavesLoadsImportsAndExports) {
 
 TEST(HeadlessRunner, AFailedLoadOrImportShowsWhyAndEndsTheRun) {
   ScopedTempDir dir;
-  WriteWholeFile("bad.json", "{\"format\": \"fenlar-session\", \"version\": 1, \"controls\": {\"Edit1\": {\"checked\": true}}}");
+  WriteWholeFile("bad.json", R"({"format": "fenlar-session", "version": 1,)"
+                             R"( "controls": {"Edit1": {"checked": true}}})");
   WriteWholeFile("bad.csv", "40,9.3\n");
-  for (const std::string& step : {std::string("--load=bad.json"), std::string("--load=none.json"),
-                                  std::string("--import-measured=bad.csv")}) {
+  const std::vector<std::string> failing{"--load=bad.json", "--load=none.json",
+                                         "--import-measured=bad.csv", "--load=/dev/zero",
+                                         "--import-measured=/dev/zero"};
+  for (const std::string& step : failing) {
     const std::size_t eq = step.find('=');
     TForm1 form;
     const RunResult run = RunSteps(form, {"--set", "Edit2=7", step.substr(0, eq), step.substr(eq + 1), "--dump", "d.json"});
