@@ -52,6 +52,14 @@ std::string FitParameterName(const FitParameter& p) {
   return std::string(kConstantPrefix[static_cast<int>(p.quantity)]) + kMediumSuffix[p.medium];
 }
 
+std::vector<std::string> FitParameterNames() {
+  std::vector<std::string> names;
+  for (const char* suffix : kMediumSuffix)
+    for (const char* c : kConstantPrefix) names.push_back(std::string(c) + suffix);
+  for (int k = 1; k <= 3; ++k) names.push_back("dL" + std::to_string(k));
+  return names;
+}
+
 std::string CheckFitParameters(const std::vector<std::string>& names,
                                std::vector<FitParameter>& parsed) {
   parsed.clear();

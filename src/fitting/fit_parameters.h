@@ -16,6 +16,8 @@ struct FitParameter {
 // "c11_S", "c12_S", "c44_S", "c11L1", ..., "c44L3", "dL1", "dL2", "dL3".
 std::optional<FitParameter> ParseFitParameter(const std::string& name);
 std::string FitParameterName(const FitParameter& p);
+// Every name, medium by medium (c11, c12, c44), then the three thicknesses.
+std::vector<std::string> FitParameterNames();
 
 // The reason a list of parameters cannot be fitted (an unknown or repeated name, or all
 // three constants of one medium), or "" when it can.

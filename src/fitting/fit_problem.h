@@ -46,6 +46,10 @@ struct FitOptions {
   // One full mode search per angle at the solution checks that every followed mode is still
   // the one the data name.
   bool confirmAtSolution = true;
+  // The velocities of the data's modes at the start, per distinct angle in the order the data
+  // first name it and per mode number ascending, when an earlier search of the same start
+  // found them; empty: one full mode search per angle assigns them.
+  std::vector<std::vector<long double>> startVelocities;
   std::function<bool()> cancelled;
   std::function<void(int iteration)> progress;
 };

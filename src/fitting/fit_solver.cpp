@@ -158,10 +158,14 @@ FitResult RunFit(const FitProblem& fitProblem, const FitOptions& options) {
   FitResult result = Unsolved(fitProblem, RefusalOf(fitProblem));
   if (!result.status.empty()) return result;
   FitResiduals residuals(fitProblem);
-  const std::optional<std::string> assigned = residuals.Assign(options.cancelled);
-  if (!assigned || !assigned->empty()) {
-    result.status = assigned ? *assigned : "cancelled";
-    return result;
+  if (options.startVelocities.size() == residuals.Angles().size()) {
+    residuals.SetAnchors(options.startVelocities);
+  } else {
+    const std::optional<std::string> assigned = residuals.Assign(options.cancelled);
+    if (!assigned || !assigned->empty()) {
+      result.status = assigned ? *assigned : "cancelled";
+      return result;
+    }
   }
   std::vector<double> x = result.start;
   const std::size_t n = x.size();

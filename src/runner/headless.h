@@ -21,6 +21,10 @@
 //   --import-measured FILE   the measured-data table from CSV or whitespace-separated text
 //   --export-dispersion FILE, --export-detg FILE, --export-map FILE, --export-measured FILE
 //                        the results of the last sweep, scan or map, or the measured points, as CSV
+//   --fit NAME,NAME,...  fits those constants and thicknesses to the measured data; no field changes
+//   --export-fit FILE    the last fit's report as JSON
+//   --apply-fit          (no argument) the last fit's values into the starting fields, then
+//                        "Take starting data" with every slider at 0
 // The "Exit" button ends the steps. Every message shown is also printed to err. Returns 0,
 // or 2 with a one-line reason on err when a step is malformed or names a control it cannot
 // act on (nothing runs then), when an output file cannot be written, or when a session or a
