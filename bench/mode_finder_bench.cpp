@@ -5,7 +5,7 @@
 
 #include "../tests/model_stack_defaults.h"
 #include "fitting/mode_finder.h"
-#include "model/fp_fault.h"
+#include "base/fp_fault.h"
 
 namespace {
 

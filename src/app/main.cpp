@@ -9,6 +9,7 @@
 
 #include "runner/headless.h"
 #include "qt/file_menu.h"
+#include "qt/fit_dialog.h"
 #include "qt/key_preview.h"
 #include "qt/main_window.h"
 #include "qt/message_box_sink.h"
@@ -21,6 +22,7 @@ int RunWindow(QApplication& app, TForm1& form) {
   SetMessageSink(&boxes);
   MainWindow window(form);
   new FileMenu(window, form);  // owned by the window
+  AddFitMenuItem(window, form);
   KeyPreview keys(window, form);
   window.Run([&form] { form.RunHandler([&form] { form.WindowCreated(); }); });
   window.showMaximized();

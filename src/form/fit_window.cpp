@@ -68,6 +68,11 @@ void WriteFittedFields(TForm1& form, const WindowFit& fit) {
 
 }  // namespace
 
+StackInputs WindowFitStack(TForm1& form) {
+  EnsureEvaluationUnits(form, form.state);
+  return ReadStackInputs(form, 0);
+}
+
 std::string WindowFitProblem(TForm1& form, const std::vector<std::string>& names,
                              FitProblem& problem) {
   problem = FitProblem();
@@ -77,8 +82,7 @@ std::string WindowFitProblem(TForm1& form, const std::vector<std::string>& names
     const std::string why = ReadColumn(form, column, problem.measurements);
     if (!why.empty()) return why;
   }
-  EnsureEvaluationUnits(form, form.state);
-  problem.stack = ReadStackInputs(form, 0);
+  problem.stack = WindowFitStack(form);
   problem.laserNm = form.Number(kLaserField);
   if (!(problem.laserNm > 0)) return "the laser line (Edit4) is not a positive number";
   return RefusalOf(problem);
