@@ -49,9 +49,10 @@ void BM_FullSearchEvaluation(benchmark::State& state) {
   const FitProblem problem = DefaultProblem();
   ClearFloatingPointFlags();
   for (auto _ : state)
-    for (int i = 0; i < 9; ++i)
-      benchmark::DoNotOptimize(
-          FindModes(problem.stack, ScatteringWaveNumber(problem.measurements[2 * i].angleDeg, 532)));
+    for (int i = 0; i < 9; ++i) {
+      const long double angle = problem.measurements[2 * i].angleDeg;
+      benchmark::DoNotOptimize(FindModes(problem.stack, ScatteringWaveNumber(angle, 532)));
+    }
 }
 BENCHMARK(BM_FullSearchEvaluation)->UseRealTime()->Unit(benchmark::kMillisecond)->Iterations(2);
 

@@ -148,8 +148,8 @@ void Summarise(const FitResiduals& residuals, ceres::Problem& problem,
 std::string RefusalOf(const FitProblem& problem) {
   if (problem.parameters.empty()) return "no parameter chosen";
   if (problem.measurements.size() < problem.parameters.size())
-    return "more parameters (" + std::to_string(problem.parameters.size()) + ") than data points (" +
-           std::to_string(problem.measurements.size()) + ")";
+    return "more parameters (" + std::to_string(problem.parameters.size()) +
+           ") than data points (" + std::to_string(problem.measurements.size()) + ")";
   if (!IsPhysical(problem.stack)) return "the starting stack is not physical";
   return "";
 }

@@ -68,7 +68,8 @@ FitStatistics StatisticsOf(const std::vector<std::vector<double>>& jacobian, dou
   Eigen::VectorXd scale = normal.diagonal().cwiseSqrt();
   for (Eigen::Index i = 0; i < scale.size(); ++i)
     if (!(scale(i) > 0)) scale(i) = 1;
-  const Eigen::MatrixXd scaled = scale.asDiagonal().inverse() * normal * scale.asDiagonal().inverse();
+  const Eigen::MatrixXd scaled =
+      scale.asDiagonal().inverse() * normal * scale.asDiagonal().inverse();
   const Eigen::SelfAdjointEigenSolver<Eigen::MatrixXd> eigen(scaled);
   const Eigen::VectorXd lambda = eigen.eigenvalues();  // ascending
   std::vector<std::size_t> nearNull;

@@ -36,11 +36,11 @@ std::string ReadColumn(const TForm1& form, int column, std::vector<FitMeasuremen
     if (!Typed(form.Text(fields.value[mode]))) continue;
     const long double f = form.Number(fields.value[mode]);
     const long double sigma = form.Number(fields.error[mode]);
-    if (!(f > 0)) return "the frequency " + CellName("", mode, column, fields.value[mode]) +
-                         " is not a positive number";
-    if (!(sigma > 0)) return "the measured point " + CellName("", mode, column, fields.value[mode]) +
-                             " has no positive uncertainty in " +
-                             CellName("+/- ", mode, column, fields.error[mode]);
+    const std::string point = CellName("", mode, column, fields.value[mode]);
+    if (!(f > 0)) return "the frequency " + point + " is not a positive number";
+    if (!(sigma > 0))
+      return "the measured point " + point + " has no positive uncertainty in " +
+             CellName("+/- ", mode, column, fields.error[mode]);
     data.push_back({angle, mode, f, sigma});
   }
   return "";
@@ -97,7 +97,8 @@ bool RunWindowFit(TForm1& form, const std::vector<std::string>& names, const Fit
   }
   fit->result = RunFit(fit->problem, options);
   form.lastFit = fit;
-  if (!fit->result.solved) MessageSink().Show("The fit did not finish: " + fit->result.status, kCaption);
+  if (!fit->result.solved)
+    MessageSink().Show("The fit did not finish: " + fit->result.status, kCaption);
   return fit->result.solved;
 }
 

@@ -136,11 +136,15 @@ void FitDialog::ShowResult() {
   correlation_->setColumnCount(r.solved ? n : 0);
   QStringList headers;
   for (int i = 0; i < n; ++i) {
-    const auto at = [&](const std::vector<double>& v) { return i < static_cast<int>(v.size()) ? Number(v[i]) : "-"; };
-    SetRow(results_, i, {QString::fromStdString(r.names[i]), at(r.start), at(r.value), at(r.sigma), at(r.sigmaScaled)});
-    headers << QString::fromStdString(r.names[i]);
-    if (r.solved)
-      for (int j = 0; j < n; ++j) correlation_->setItem(i, j, new QTableWidgetItem(Number(r.correlation[i][j], 4)));
+    const auto at = [&](const std::vector<double>& v) {
+      return i < static_cast<int>(v.size()) ? Number(v[i]) : QString("-");
+    };
+    const QString name = QString::fromStdString(r.names[i]);
+    SetRow(results_, i, {name, at(r.start), at(r.value), at(r.sigma), at(r.sigmaScaled)});
+    headers << name;
+    if (!r.solved) continue;
+    for (int j = 0; j < n; ++j)
+      correlation_->setItem(i, j, new QTableWidgetItem(Number(r.correlation[i][j], 4)));
   }
   correlation_->setHorizontalHeaderLabels(headers);
   correlation_->setVerticalHeaderLabels(headers);

@@ -21,7 +21,8 @@
 //   --import-measured FILE   the measured-data table from CSV or whitespace-separated text
 //   --export-dispersion FILE, --export-detg FILE, --export-map FILE, --export-measured FILE
 //                        the results of the last sweep, scan or map, or the measured points, as CSV
-//   --fit NAME,NAME,...  fits those constants and thicknesses to the measured data; no field changes
+//   --fit NAME,NAME,...  fits those constants and thicknesses to the measured data, changing
+//                        no field
 //   --export-fit FILE    the last fit's report as JSON
 //   --apply-fit          (no argument) the last fit's values into the starting fields, then
 //                        "Take starting data" with every slider at 0

@@ -73,8 +73,10 @@ TEST(FitSolver, UncertaintiesCoverTheTrueValuesAsOftenAsTheyShould) {
   for (unsigned seed = 1; seed <= 40; ++seed) {
     std::mt19937 random(seed);
     std::vector<FitMeasurement> noisy = exact;
-    for (FitMeasurement& m : noisy)
-      m.frequencyGHz += std::normal_distribution<double>(0, static_cast<double>(m.sigmaGHz))(random);
+    for (FitMeasurement& m : noisy) {
+      std::normal_distribution<double> noise(0, static_cast<double>(m.sigmaGHz));
+      m.frequencyGHz += noise(random);
+    }
     const FitResult r = RunFit(ProblemOf(truth, {"c11_S", "c44L2"}, noisy), options);
     ASSERT_TRUE(r.solved) << r.status;
     for (int i = 0; i < 2; ++i, ++cases) {
