@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -24,6 +25,7 @@
 namespace {
 
 constexpr int kColumnsOfBoxes = 3;
+constexpr int kPumpMilliseconds = 50;
 
 QString Number(double x, int digits = 6) {
   return std::isfinite(x) ? QString::number(x, 'g', digits) : QString("-");
@@ -104,9 +106,15 @@ void FitDialog::RunFit() {
   FitOptions options;
   progress_->setRange(0, options.maxIterations);
   progress_->setValue(0);
-  // The dialog is modal: pumping events here reaches only its own Cancel.
-  options.cancelled = [this] {
-    QApplication::processEvents();
+  // The dialog is modal: pumping events here reaches only its own Cancel. The mode search
+  // asks at every velocity it refines, far more often than a view needs.
+  QElapsedTimer sincePump;
+  sincePump.start();
+  options.cancelled = [this, &sincePump] {
+    if (sincePump.elapsed() >= kPumpMilliseconds) {
+      QApplication::processEvents();
+      sincePump.restart();
+    }
     return cancelled_;
   };
   options.progress = [this](int iteration) { progress_->setValue(iteration); };
