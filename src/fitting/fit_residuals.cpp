@@ -52,6 +52,7 @@ std::size_t FitResiduals::SlotOf(const FitAngle& a, int mode) const {
 }
 
 std::optional<std::string> FitResiduals::Assign(const std::function<bool()>& cancelled) {
+  ClearFloatingPointFlags();  // what the caller or the solver left is not this search's fault
   for (FitAngle& a : angles_) {
     const std::optional<std::vector<Mode>> modes = FindModes(problem_.stack, a.q, cancelled);
     if (!modes) return std::nullopt;
@@ -106,6 +107,7 @@ std::optional<std::string> FitResiduals::Confirm(const std::vector<long double>&
                                                  const std::function<bool()>& cancelled) const {
   const StackInputs stack = WithParameters(problem_.stack, problem_.parameters, values);
   std::string differences;
+  ClearFloatingPointFlags();
   for (const FitAngle& a : angles_) {
     const std::optional<std::vector<Mode>> modes = FindModes(stack, a.q, cancelled);
     if (!modes) return std::nullopt;

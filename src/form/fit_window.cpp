@@ -113,8 +113,8 @@ bool ApplyWindowFit(TForm1& form) {
   form.RunHandler([&] {
     form.TakeStartingData();
     form.ApplyHandySliders();
+    form.DetGClick();
   });
-  form.DetGClick();
   return true;
 }
 

@@ -230,7 +230,7 @@ std::string RunStep(TForm1& form, const Step& step, const MessageLog& log,
     case StepKind::ExportMeasured:
       return Commanded(ExportResults(form, ExportKind::Measured, step.name), "--export-measured", step.name);
     case StepKind::Fit:
-      RunWindowFit(form, step.names, {});
+      form.RunHandler([&] { RunWindowFit(form, step.names, {}); });
       return "";
     case StepKind::ExportFit:
       return Commanded(ExportWindowFit(form, step.name), "--export-fit", step.name);
