@@ -3,9 +3,9 @@
 
 #include "fitting/fit_problem.h"
 
-// Why the problem cannot be fitted (no data, more parameters than data points, an uncertainty
-// that is not positive, a parameter list that CheckFitParameters refuses was already refused
-// by the caller), or "" when it can.
+// Why the problem cannot be fitted (no parameter, more parameters than data points, a starting
+// stack that is not physical), or "" when it can. The names were checked by
+// CheckFitParameters and the uncertainties by whoever gathered the data.
 std::string RefusalOf(const FitProblem& problem);
 
 // Weighted least squares of the measured frequencies over the parameters, from their values
