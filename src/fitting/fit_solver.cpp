@@ -150,6 +150,10 @@ std::string RefusalOf(const FitProblem& problem) {
   if (problem.measurements.size() < problem.parameters.size())
     return "more parameters (" + std::to_string(problem.parameters.size()) +
            ") than data points (" + std::to_string(problem.measurements.size()) + ")";
+  for (const FitMeasurement& m : problem.measurements)
+    if (!(m.sigmaGHz > 0 && m.frequencyGHz > 0 && std::isfinite(m.sigmaGHz) &&
+          std::isfinite(m.frequencyGHz) && m.mode >= 0))
+      return "a measured point without a positive frequency and uncertainty";
   if (!IsPhysical(problem.stack)) return "the starting stack is not physical";
   return "";
 }

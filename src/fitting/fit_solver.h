@@ -3,9 +3,9 @@
 
 #include "fitting/fit_problem.h"
 
-// Why the problem cannot be fitted (no parameter, more parameters than data points, a starting
-// stack that is not physical), or "" when it can. The names were checked by
-// CheckFitParameters and the uncertainties by whoever gathered the data.
+// Why the problem cannot be fitted (no parameter, more parameters than data points, a point
+// without a positive uncertainty or frequency, a starting stack that is not physical), or ""
+// when it can. The names were checked by CheckFitParameters.
 std::string RefusalOf(const FitProblem& problem);
 
 // Weighted least squares of the measured frequencies over the parameters, from their values

@@ -100,6 +100,7 @@ TEST(FitSolver, RefusesWhatItCannotFitAndNamesWhatTheDataCannotSeparate) {
   const StackInputs truth = DefaultStack(0);
   const std::vector<FitMeasurement> one = {{60, 0, 12.0, 0.2}};
   EXPECT_NE(RefusalOf(ProblemOf(truth, {"c11_S", "c44L2"}, one)), "");
+  EXPECT_NE(RefusalOf(ProblemOf(truth, {"c11_S"}, {{60, 0, 12.0, 0}})), "");
   FitProblem missing = ProblemOf(truth, {"c44L3"}, {{60, 3, 20.0, 0.2}});
   const FitResult r = RunFit(missing);
   EXPECT_FALSE(r.solved);
