@@ -9,6 +9,7 @@
 
 #include "runner/headless.h"
 #include "qt/file_menu.h"
+#include "qt/fit_dialog.h"
 #include "qt/key_preview.h"
 #include "qt/main_window.h"
 #include "qt/mode_menus.h"
@@ -23,6 +24,7 @@ int RunWindow(QApplication& app, TForm1& form) {
   MainWindow window(form);
   new FileMenu(window, form);  // owned by the window
   new ModeMenus(window, form);  // after the File menu: it adds to File > Export
+  AddFitMenuItem(window, form);  // into the Analysis menu of the mode table
   KeyPreview keys(window, form);
   window.Run([&form] { form.RunHandler([&form] { form.WindowCreated(); }); });
   window.showMaximized();

@@ -13,6 +13,8 @@
 
 // The window logic of Form1: the state, every control, the canvas and every operation and
 // handler of the window, with no toolkit. The Qt view and the headless mode drive it.
+struct WindowFit;
+
 class TForm1 {
  public:
   TForm1();  // builds the controls and binds the handlers; does not run window creation
@@ -25,6 +27,7 @@ class TForm1 {
   ComplexMatrix BoundaryMatrix;
   ComplexLD detG;
   AnalysisRecords records;
+  std::shared_ptr<const WindowFit> lastFit;  // the last fit run, for the Fit dialog and exports
 
   // The dispersion sweep and the correlation maps evaluate det_g ahead on every core; their
   // results are those of evaluating one by one. Off, they evaluate one by one.

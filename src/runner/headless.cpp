@@ -4,7 +4,9 @@
 #include <optional>
 
 #include "base/komunikat.h"
+#include "fitting/fit_parameters.h"
 #include "form/file_commands.h"
+#include "form/fit_window.h"
 #include "base/message_log.h"
 #include "form/canvas_png.h"
 #include "form/mode_view.h"
@@ -16,7 +18,8 @@ namespace {
 enum class StepKind {
   Set, Click, Select, Position, Key, Dump, Canvas, Png,
   Load, Save, ImportMeasured, ExportDispersion, ExportDetg, ExportMap, ExportMeasured,
-  Modes, Branches, ExportBranches
+  Modes, Branches, ExportBranches,
+  Fit, ExportFit, ApplyFit
 };
 
 struct Step {
@@ -24,6 +27,7 @@ struct Step {
   std::string name;   // control, key or file
   std::string value;  // text of --set
   int number = 0;     // index of --select, position of --position
+  std::vector<std::string> names;  // parameters of --fit
 };
 
 struct Parsed {
@@ -50,6 +54,9 @@ std::optional<StepKind> KindOfOption(const std::string& option) {
   if (option == "--modes") return StepKind::Modes;
   if (option == "--branches") return StepKind::Branches;
   if (option == "--export-branches") return StepKind::ExportBranches;
+  if (option == "--fit") return StepKind::Fit;
+  if (option == "--export-fit") return StepKind::ExportFit;
+  if (option == "--apply-fit") return StepKind::ApplyFit;
   return std::nullopt;
 }
 
@@ -98,6 +105,21 @@ std::string CheckControlStep(const Controls& controls, Step& step, const std::st
   }
 }
 
+// --fit NAME,NAME,...: the names are checked before anything runs.
+std::string CheckFitStep(Step& step, const std::string& argument) {
+  std::vector<std::string> names;
+  for (std::size_t begin = 0;;) {
+    const std::size_t comma = argument.find(',', begin);
+    names.push_back(argument.substr(begin, comma - begin));
+    if (comma == std::string::npos) break;
+    begin = comma + 1;
+  }
+  std::vector<FitParameter> parsed;
+  const std::string refused = CheckFitParameters(names, parsed);
+  step.names = names;
+  return refused.empty() ? "" : "--fit: " + refused;
+}
+
 std::string CheckStep(const Controls& controls, Step& step, const std::string& argument,
                       bool canRenderWindow) {
   switch (step.kind) {
@@ -121,8 +143,13 @@ std::string CheckStep(const Controls& controls, Step& step, const std::string& a
     case StepKind::ExportMeasured:
     case StepKind::Modes:
     case StepKind::ExportBranches:
+    case StepKind::ExportFit:
       step.name = argument;
       return argument.empty() ? "empty file name" : "";
+    case StepKind::Fit:
+      return CheckFitStep(step, argument);
+    case StepKind::ApplyFit:
+      return "";
     default:
       return CheckControlStep(controls, step, argument);
   }
@@ -130,16 +157,22 @@ std::string CheckStep(const Controls& controls, Step& step, const std::string& a
 
 Parsed ParseSteps(const Controls& controls, const std::vector<std::string>& args, bool canRenderWindow) {
   Parsed parsed;
-  for (std::size_t i = 0; i < args.size(); i += 2) {
+  for (std::size_t i = 0; i < args.size();) {
     const std::optional<StepKind> kind = KindOfOption(args[i]);
+    if (kind == StepKind::ApplyFit) {  // the one step without an argument
+      parsed.steps.push_back({StepKind::ApplyFit, "", "", 0, {}});
+      i += 1;
+      continue;
+    }
+    i += 2;
     if (!kind) {
-      parsed.error = "unknown option '" + args[i] + "'";
-    } else if (i + 1 >= args.size()) {
-      parsed.error = args[i] + " needs an argument";
+      parsed.error = "unknown option '" + args[i - 2] + "'";
+    } else if (i - 1 >= args.size()) {
+      parsed.error = args[i - 2] + " needs an argument";
     } else {
       Step step;
       step.kind = *kind;
-      parsed.error = CheckStep(controls, step, args[i + 1], canRenderWindow);
+      parsed.error = CheckStep(controls, step, args[i - 1], canRenderWindow);
       parsed.steps.push_back(std::move(step));
     }
     if (!parsed.error.empty()) return parsed;
@@ -216,6 +249,13 @@ std::string RunStep(TForm1& form, const Step& step, const MessageLog& log,
       return "";
     case StepKind::ExportBranches:
       return Commanded(ExportModeBranches(form, step.name), "--export-branches", step.name);
+    case StepKind::Fit:
+      form.RunHandler([&] { RunWindowFit(form, step.names, {}); });
+      return "";
+    case StepKind::ExportFit:
+      return Commanded(ExportWindowFit(form, step.name), "--export-fit", step.name);
+    case StepKind::ApplyFit:
+      return Commanded(ApplyWindowFit(form), "--apply-fit", "");
   }
   return "";
 }

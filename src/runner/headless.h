@@ -24,6 +24,11 @@
 //   --modes FILE         the mode table of the fields as they stand, as CSV
 //   --branches on|off    the "Mode branches" item; turning it on draws the branches
 //   --export-branches FILE   the mode branches drawn last, as CSV
+//   --fit NAME,NAME,...  fits those constants and thicknesses to the measured data, changing
+//                        no field
+//   --export-fit FILE    the last fit's report as JSON
+//   --apply-fit          (no argument) the last fit's values into the starting fields, then
+//                        "Take starting data" with every slider at 0
 // The "Exit" button ends the steps. Every message shown is also printed to err, and every
 // status line (a cancel, an incomplete trace) as "status: TEXT". Returns 0,
 // or 2 with a one-line reason on err when a step is malformed or names a control it cannot

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTableWidget>
 #include <QTimer>
 #include <QScrollArea>
 #include <QStatusBar>
@@ -21,6 +22,8 @@
 
 #include "base/komunikat.h"
 #include "qt/file_menu.h"
+#include "form/fit_window.h"
+#include "qt/fit_dialog.h"
 #include "qt/key_preview.h"
 #include "qt/main_window.h"
 #include "qt/message_box_sink.h"
@@ -273,6 +276,36 @@ TEST_F(QtWindowTest, ASmallWindowScrollsTheClientArea) {
   EXPECT_TRUE(scroll->horizontalScrollBar()->isVisible());
   EXPECT_TRUE(scroll->verticalScrollBar()->isVisible());
   EXPECT_EQ(window.ClientArea()->size(), QSize(Canvas::kWidth, Canvas::kHeight));
+}
+
+// A lone c44 of Layer 2 fitted from the dialog, then applied: c12 of Layer 2 moves with it.
+TEST_F(QtWindowTest, FitDialogRunsShowsAndAppliesAFit) {
+  AddFitMenuItem(window, form);
+  QMenu* analysis = Find<QMenu>("AnalysisMenu");
+  ASSERT_NE(analysis, nullptr);
+  EXPECT_EQ(analysis->actions().at(0)->text(), "Fit...");
+
+  FitDialog dialog(window, form);
+  const auto button = [&](const QString& text) {
+    for (QPushButton* b : dialog.findChildren<QPushButton*>())
+      if (b->text() == text) return b;
+    return static_cast<QPushButton*>(nullptr);
+  };
+  for (QCheckBox* box : dialog.findChildren<QCheckBox*>())
+    if (box->text() == "c44L2") box->setChecked(true);
+  EXPECT_FALSE(button("Apply")->isEnabled());
+  button("Run")->click();
+  ASSERT_TRUE(form.lastFit);
+  EXPECT_TRUE(form.lastFit->result.solved) << form.lastFit->result.status;
+  const QList<QTableWidget*> tables = dialog.findChildren<QTableWidget*>();
+  ASSERT_EQ(tables.size(), 2);
+  EXPECT_EQ(tables[0]->rowCount(), 1);
+  EXPECT_EQ(tables[0]->item(0, 0)->text(), "c44L2");
+  ASSERT_TRUE(button("Apply")->isEnabled());
+  button("Apply")->click();
+  EXPECT_NE(form.Text("Edit169"), "142.6");
+  EXPECT_EQ(form.Text("Edit168"), "255.7");
+  EXPECT_TRUE(sink.shown.empty());
 }
 
 }  // namespace
