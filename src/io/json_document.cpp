@@ -11,14 +11,17 @@ struct Refused : std::runtime_error {
 };
 
 // Watches the parse: one set of member names for each object still open, so that a repeated
-// name is found in one look.
+// name is found in one look; hands the members of the streamed object on as they complete.
 class MemberWatch {
  public:
+  explicit MemberWatch(const StreamedMembers& streamed) : streamed_(streamed) {}
+
   bool operator()(int depth, Json::parse_event_t event, Json& parsed) {
     if (depth > kMaxJsonDepth) throw Refused("nesting deeper than " + std::to_string(kMaxJsonDepth));
     switch (event) {
       case Json::parse_event_t::object_start:
         open_.emplace_back();
+        if (depth == 1) inStreamed_ = topKey_ == streamed_.member && streamed_.take;
         break;
       case Json::parse_event_t::object_end:
         open_.pop_back();
@@ -26,15 +29,27 @@ class MemberWatch {
       case Json::parse_event_t::key:
         if (!open_.back().insert(parsed.get<std::string>()).second)
           throw Refused("duplicate member \"" + parsed.get<std::string>() + "\"");
+        if (depth == 1) inStreamed_ = false, topKey_ = parsed.get<std::string>();
+        if (depth == 2) memberKey_ = parsed.get<std::string>();
         break;
       default:
         break;
+    }
+    const bool memberComplete = event == Json::parse_event_t::value ||
+                                event == Json::parse_event_t::object_end ||
+                                event == Json::parse_event_t::array_end;
+    if (depth == 2 && inStreamed_ && memberComplete) {
+      streamed_.take(memberKey_, std::move(parsed));
+      return false;  // not kept in the document
     }
     return true;
   }
 
  private:
+  const StreamedMembers& streamed_;
   std::vector<std::unordered_set<std::string>> open_;
+  std::string topKey_, memberKey_;
+  bool inStreamed_ = false;
 };
 
 // The library's "... parse error at line L, column C: reason" as "line L, column C: reason".
@@ -48,9 +63,9 @@ std::string SyntaxMessage(const Json::parse_error& e) {
 
 }  // namespace
 
-JsonParseResult ParseJson(const std::string& text) {
+JsonParseResult ParseJson(const std::string& text, const StreamedMembers& streamed) {
   JsonParseResult result;
-  MemberWatch watch;
+  MemberWatch watch(streamed);
   try {
     result.value = Json::parse(text, [&watch](int depth, Json::parse_event_t event, Json& parsed) {
       return watch(depth, event, parsed);

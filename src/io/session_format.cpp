@@ -127,15 +127,16 @@ std::string RunDumpJson(const std::vector<SessionEntry>& controls,
 
 SessionParseResult ParseSession(const std::string& text) {
   SessionParseResult result;
-  const JsonParseResult parsed = ParseJson(WithoutByteOrderMark(text));
+  const StreamedMembers controls{"controls", [&result](const std::string& name, Json&& value) {
+                                   result.controls.push_back({name, ValueOf(value)});
+                                 }};
+  const JsonParseResult parsed = ParseJson(WithoutByteOrderMark(text), controls);
   if (!parsed.ok) {
     result.error = "not valid JSON: " + parsed.error;
-    return result;
+  } else {
+    result.error = HeaderError(parsed.value);
   }
-  result.error = HeaderError(parsed.value);
-  if (!result.error.empty()) return result;
-  for (const auto& entry : parsed.value.at("controls").items())
-    result.controls.push_back({entry.key(), ValueOf(entry.value())});
-  result.ok = true;
+  result.ok = result.error.empty();
+  if (!result.ok) result.controls.clear();
   return result;
 }
