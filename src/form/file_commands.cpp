@@ -31,12 +31,16 @@ bool OpenSession(TForm1& form, const std::string& path) {
     MessageSink().Show("The session " + path + " names controls this window does not have; they were skipped:\n" +
                            Joined(r.unknownControls),
                        kCaption);
+  form.session.Remember(path, form.controls);
   return true;
 }
 
-bool SaveSession(const TForm1& form, const std::string& path) {
+bool SaveSession(TForm1& form, const std::string& path) {
   std::string error;
-  if (SaveSessionFile(form.controls, path, error)) return true;
+  if (SaveSessionFile(form.controls, path, error)) {
+    form.session.Remember(path, form.controls);
+    return true;
+  }
   return Refuse("Cannot save the session", path, error + "\nThe file there before is unchanged.");
 }
 

@@ -7,8 +7,9 @@ class TForm1;
 
 // The operations of the File menu, shared by the window and the headless steps. Each shows
 // its failure through the message sink, says why, and returns false; nothing has changed then.
+// Both make path the session in use (form.session) when they succeed.
 bool OpenSession(TForm1& form, const std::string& path);  // unknown control names: one message, skipped
-bool SaveSession(const TForm1& form, const std::string& path);
+bool SaveSession(TForm1& form, const std::string& path);
 // Fills the measured-data table from the file, then takes the starting data with every slider
 // kept where it stands, so that the state holds the imported measurement.
 bool ImportMeasured(TForm1& form, const std::string& path);
