@@ -26,6 +26,7 @@ struct Control {
   bool bold = false;
   int fontPoints = 8;
   bool border = true;
+  bool alignRight = false;  // labels: the text ends at the right edge (a caption before its field)
   bool checked = false;
   std::vector<std::string> items;
   int itemIndex = -1;

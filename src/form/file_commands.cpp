@@ -53,15 +53,18 @@ bool OpenSession(TForm1& form, const std::string& path) {
                              " controls this window does not have; they were skipped: " +
                              FirstNames(r.unknownControls),
                          kCaption);
+    form.session.Remember(path, form.controls);
     return true;
   });
 }
 
-bool SaveSession(const TForm1& form, const std::string& path) {
+bool SaveSession(TForm1& form, const std::string& path) {
   return Guarded("Cannot save the session", path, [&] {
     std::string error;
-    if (SaveSessionFile(form.controls, path, error)) return true;
-    return Refuse("Cannot save the session", path, error + "\nThe file there before is unchanged.");
+    if (!SaveSessionFile(form.controls, path, error))
+      return Refuse("Cannot save the session", path, error + "\nThe file there before is unchanged.");
+    form.session.Remember(path, form.controls);
+    return true;
   });
 }
 

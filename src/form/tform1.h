@@ -10,6 +10,7 @@
 #include "model/detg_prefetch.h"
 #include "form/controls.h"
 #include "form/plot_scale.h"
+#include "form/session_in_use.h"
 
 // The window logic of Form1: the state, every control, the canvas and every operation and
 // handler of the window, with no toolkit. The Qt view and the headless mode drive it.
@@ -82,6 +83,8 @@ class TForm1 {
   bool exitRequested = false;
   // "Mode branches" of the View menu: the dispersion handlers draw the branches while it is on.
   bool showModeBranches = false;
+  // The session file last opened or saved (File menu, --load, --save).
+  SessionInUse session;
 
   // Window framework.
   void Repaint();  // the whole raster silver again, the bevels drawn as lowered boxes

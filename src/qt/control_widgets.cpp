@@ -18,6 +18,7 @@
 namespace {
 
 constexpr int kTrackBarTickStep = 10;
+constexpr int kLabelOverhang = 2;
 
 QColor ToQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
 
@@ -66,7 +67,16 @@ ControlWidget MakeLineEdit(Control& c, QWidget* parent) {
 ControlWidget MakeLabel(Control& c, QWidget* parent) {
   auto* label = new QLabel(Qs(c.caption), parent);
   Place(label, c);
+  const int right = label->geometry().right();
   FitToText(label);  // transparent, so a wider text does not hide its neighbours
+  // The advance of the text can end before the ink of its last letter ("x").
+  label->setContentsMargins(0, 0, kLabelOverhang, 0);
+  label->resize(label->width() + kLabelOverhang, label->height());
+  if (c.alignRight) {
+    // A caption before its field grows to the left, ending where the control ends.
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->move(right + 1 - label->width(), label->y());
+  }
   return {label, [&c, label] { label->setText(Qs(c.caption)); }};
 }
 

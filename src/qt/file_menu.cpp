@@ -69,22 +69,19 @@ QString FileMenu::AskSaveName(const QString& title, const QString& filter, const
 void FileMenu::Open() {
   const QString path = QFileDialog::getOpenFileName(&window_, "Open session", QString(), kSessionFilter);
   if (path.isEmpty()) return;
-  window_.Run([&] {
-    if (OpenSession(form_, Local(path))) sessionPath_ = path;
-  });
+  window_.Run([&] { OpenSession(form_, Local(path)); });
 }
 
+// Writes over the session last opened or saved.
 void FileMenu::Save() {
-  if (sessionPath_.isEmpty()) return SaveAs();
-  window_.Run([&] { SaveSession(form_, Local(sessionPath_)); });
+  if (form_.session.path.empty()) return SaveAs();
+  window_.Run([&] { SaveSession(form_, form_.session.path); });
 }
 
 void FileMenu::SaveAs() {
   const QString path = AskSaveName("Save session as", kSessionFilter, "json");
   if (path.isEmpty()) return;
-  window_.Run([&] {
-    if (SaveSession(form_, Local(path))) sessionPath_ = path;
-  });
+  window_.Run([&] { SaveSession(form_, Local(path)); });
 }
 
 void FileMenu::Import() {

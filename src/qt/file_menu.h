@@ -27,5 +27,4 @@ class FileMenu : public QObject {
 
   MainWindow& window_;
   TForm1& form_;
-  QString sessionPath_;  // the session last opened or saved: "Save session" writes there
 };

@@ -9,6 +9,7 @@
 #include "qt/canvas_widget.h"
 #include "qt/control_widgets.h"
 #include "qt/progress_view.h"
+#include "qt/save_question.h"
 
 namespace {
 constexpr int kFontPoints = 8;
@@ -59,12 +60,19 @@ void MainWindow::Run(const std::function<void()>& body) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  if (!running_) {
+  if (running_) {
+    form_.cancelRequested = true;
+    closeAfterRun_ = true;
+    event->ignore();
+    return;
+  }
+  if (MayCloseAfterAskingToSave(this, form_)) {
     QMainWindow::closeEvent(event);
     return;
   }
-  form_.cancelRequested = true;
-  closeAfterRun_ = true;
+  // Cancelled: the window stays, and Exit or a cancelled computation no longer closes it.
+  form_.exitRequested = false;
+  closeAfterRun_ = false;
   event->ignore();
 }
 

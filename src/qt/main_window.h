@@ -26,6 +26,7 @@ class MainWindow : public QMainWindow {
 
  protected:
   // Closing while a handler runs cancels its computation; the window closes when it ends.
+  // A session changed since it was opened or saved is offered for saving first.
   void closeEvent(QCloseEvent* event) override;
 
  private:

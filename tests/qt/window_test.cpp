@@ -28,19 +28,12 @@
 #include "qt/main_window.h"
 #include "qt/message_box_sink.h"
 #include "qt/window_png.h"
+#include "qt_app.h"
 #include "temp_dir.h"
 
 namespace {
 
-QApplication& App() {
-  static int argc = 1;
-  static char name[] = "fenlar_qt_tests";
-  static char* argv[] = {name, nullptr};
-  // Kept alive to the end of the process: destroying it among the static destructors
-  // tears Qt's input devices down out of order.
-  static QApplication* app = new QApplication(argc, argv);
-  return *app;
-}
+QApplication& App() { return QtApp(); }
 
 class RecordingSink : public Komunikat {
  public:

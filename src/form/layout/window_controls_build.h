@@ -13,6 +13,8 @@ struct Box {
 };
 
 inline constexpr int kFieldHeight = 21;
+// The size of captions squeezed between controls standing close together.
+inline constexpr int kSmallFontPoints = 7;
 
 Control& AddGroupBox(Controls& controls, const std::string& name, Box box, const std::string& caption);
 // Black input or output field with text in the colour of its material or role.

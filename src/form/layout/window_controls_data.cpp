@@ -13,10 +13,10 @@ constexpr int kLayerRowHeight = 16;
 void AddSubstrateData(Controls& c) {
   const std::string g = "GroupBox8";
   AddGroupBox(c, g, {4, 1, 438, 78}, "Data");
-  AddLabel(c, "TextSubstrate", g, 66, 8, "Substrate");
-  AddLabel(c, "TextLayer_1", g, 112, 8, "Layer_1");
-  AddLabel(c, "TextLayer_2", g, 154, 8, "Layer_2");
-  AddLabel(c, "TextLayer_3", g, 197, 8, "Layer_3");
+  AddLabel(c, "TextSubstrate", g, 66, 8, "Substrate").fontPoints = kSmallFontPoints;
+  AddLabel(c, "TextLayer_1", g, 112, 8, "Layer_1").fontPoints = kSmallFontPoints;
+  AddLabel(c, "TextLayer_2", g, 154, 8, "Layer_2").fontPoints = kSmallFontPoints;
+  AddLabel(c, "TextLayer_3", g, 197, 8, "Layer_3").fontPoints = kSmallFontPoints;
   AddLabel(c, "TextDensity", g, 32, 25, "density");
   AddLabel(c, "TextThickness", g, 73, 50, "d (nm)");
   AddLabel(c, "TextLaserLine", g, 4, 39, "Laser line");

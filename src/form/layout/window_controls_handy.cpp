@@ -46,10 +46,10 @@ void AddColumn(Controls& c, const HandyColumn& col) {
 
 void AddHandyMode(Controls& controls) {
   AddGroupBox(controls, kGroup, {440, 79, 288, 290}, "Handy Mode - modyfied c_ij values (GPa)");
-  AddLabel(controls, "TextHandySubstrate", kGroup, 22, 15, "Substr.");
-  AddLabel(controls, "TextHandyLayer_1", kGroup, 92, 15, "Layer_1");
-  AddLabel(controls, "TextHandyLayer_2", kGroup, 161, 15, "Layer_2");
-  AddLabel(controls, "TextHandyLayer_3", kGroup, 231, 15, "Layer_3");
+  AddLabel(controls, "TextHandySubstrate", kGroup, 22, 15, "Substr.").fontPoints = kSmallFontPoints;
+  AddLabel(controls, "TextHandyLayer_1", kGroup, 92, 15, "Layer_1").fontPoints = kSmallFontPoints;
+  AddLabel(controls, "TextHandyLayer_2", kGroup, 161, 15, "Layer_2").fontPoints = kSmallFontPoints;
+  AddLabel(controls, "TextHandyLayer_3", kGroup, 231, 15, "Layer_3").fontPoints = kSmallFontPoints;
   for (const HandyColumn& column : kHandyColumns) AddColumn(controls, column);
 }
 

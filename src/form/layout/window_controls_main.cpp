@@ -5,6 +5,7 @@ namespace {
 
 const std::string kGroup = "GroupBox9";
 constexpr int kScanFieldHeight = 20;  // the scan fields stand 20 pixels apart
+constexpr int kDetgCaptionGap = 3;
 
 struct ScanField {
   const char* label;
@@ -29,7 +30,8 @@ void AddMainControlGroup(Controls& c) {
   AddButton(c, "Button6", kGroup, {11, 14, 93, 23}, "Cij correlations");
   AddButton(c, "Button5", kGroup, {11, 39, 93, 24}, "Take starting data");
   AddButton(c, "Button7", kGroup, {11, 66, 93, 23}, "det_g");
-  AddButton(c, "Button8", kGroup, {11, 92, 93, 24}, "modyfied->starting");
+  AddButton(c, "Button8", kGroup, {11, 92, 93, 24}, "modyfied->starting").fontPoints =
+      kSmallFontPoints;
   for (const ScanField& f : kScanFields) {
     AddLabel(c, f.label, kGroup, 5, f.top + 4, f.caption);
     AddField(c, ControlKind::Edit, f.field, kGroup, {f.left, f.top, 38, kScanFieldHeight}, f.text,
@@ -66,7 +68,9 @@ void AddBottomStrip(Controls& c) {
     AddLabel(c, s.label, "", s.labelLeft, 689, s.caption);
     AddPanel(c, s.panel, {s.panelLeft, 691, 12, 11}, s.color);
   }
-  AddLabel(c, "Label7", "", 543, 688, "max_det_g:");
+  Control& detgCaption = AddLabel(c, "Label7", "", 543, 688, "max_det_g:");
+  detgCaption.width = 599 - kDetgCaptionGap - detgCaption.left;
+  detgCaption.alignRight = true;
   AddField(c, ControlKind::MaskEdit, "MaskEdit48", "", {599, 685, 302, kFieldHeight}, "", colors::SkyBlue);
   AddLabel(c, "TextScanScrollMin", "", 383, 706, "Min");
   AddBar(c, ControlKind::ScrollBar, "ScrollBar1", "", {405, 707, 495, 12}, 1, 3999, 3000, false);

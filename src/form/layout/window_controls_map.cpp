@@ -38,11 +38,15 @@ void AddCorrelationArea(Controls& c) {
   AddField(c, ControlKind::Edit, "Edit231", "", {987, 80, 28, kFieldHeight}, "10", colors::SkyBlue);
   AddPanel(c, "Panel7", {998, 101, 12, 11}, colors::Fuchsia);
   AddPanel(c, "Panel6", {998, 293, 12, 11}, colors::Red);
-  AddLabel(c, "TextZScale", "", 986, 302, "z-scale");
-  AddLabel(c, "TextFactor", "", 989, 313, "factor");
-  AddRadioGroup(c, "RadioGroup5", {726, 327, 74, 42}, "Resolution", {"S", "L", "M", "XL"}, 2, 0);
-  AddRadioGroup(c, "RadioGroup1", {799, 327, 219, 42}, "Correlation (x-axis)", kConstantItems, 4, 0);
-  AddRadioGroup(c, "RadioGroup2", {902, 369, 116, 71}, "Correlation (y-axis)", kConstantItems, 2, 4);
+  AddLabel(c, "TextZScale", "", 986, 302, "z-scale").fontPoints = kSmallFontPoints;
+  AddLabel(c, "TextFactor", "", 989, 313, "factor").fontPoints = kSmallFontPoints;
+  // Two to four rows of items in 42 to 71 pixels: the items need the smaller font.
+  AddRadioGroup(c, "RadioGroup5", {726, 327, 74, 42}, "Resolution", {"S", "L", "M", "XL"}, 2, 0)
+      .fontPoints = kSmallFontPoints;
+  AddRadioGroup(c, "RadioGroup1", {799, 327, 219, 42}, "Correlation (x-axis)", kConstantItems, 4, 0)
+      .fontPoints = kSmallFontPoints;
+  AddRadioGroup(c, "RadioGroup2", {902, 369, 116, 71}, "Correlation (y-axis)", kConstantItems, 2, 4)
+      .fontPoints = kSmallFontPoints;
 }
 
 }  // namespace window_build

@@ -30,6 +30,8 @@ const LabelledField kRangeRow[] = {
 void AddRangeField(Controls& c, const LabelledField& f) {
   Control& label = AddLabel(c, f.label, "", 0, kRangeTop + 3, f.caption);
   label.left = f.left - kLabelGap - label.width;
+  label.alignRight = true;
+  label.fontPoints = kSmallFontPoints;  // "Min_Lg" has 34 pixels beside the axis group
   AddField(c, ControlKind::Edit, f.field, "", {f.left, kRangeTop, f.width, kFieldHeight}, f.text,
            colors::SkyBlue);
 }
@@ -55,7 +57,7 @@ void AddDispersionPlot(Controls& c) {
 void AddPlotControls(Controls& c) {
   std::vector<std::string> angles;
   for (int i = 1; i <= 14; ++i) angles.push_back("Angle_" + std::to_string(i));
-  AddRadioGroup(c, "RadioGroup3", {299, 400, 77, 233}, "Angle of incid.", angles, 2, 4);
+  AddRadioGroup(c, "RadioGroup3", {299, 400, 77, 233}, "Angle of incid.", angles, 1, 4);
   AddCheckBox(c, "CheckBox26", "", 299, 634, "Show grids", false);
   AddCheckBox(c, "CheckBox22", "", 299, 650, "Couple figs.", true);
   AddButton(c, "Button4", "", {300, 668, 77, 21}, "Disperssions");
@@ -70,8 +72,9 @@ void AddDetgPlot(Controls& c) {
              667, {425, 471, 526, 579, 632, 686, 737, 793, 842}, 39);
   AddBar(c, ControlKind::ScrollBar, "ScrollBar3", "", {867, 401, 14, 250}, 1, 200000000, 1, true);
   AddBar(c, ControlKind::ScrollBar, "ScrollBar4", "", {885, 401, 14, 250}, 1, 2000000000, 1, true);
-  AddLabel(c, "TextAxisScrollMin", "", 867, 652, "Min");
-  AddLabel(c, "TextAxisScrollMax", "", 885, 652, "Max");
+  // Each bar is 18 pixels wide, narrower than "Max" in the window's font.
+  AddLabel(c, "TextAxisScrollMin", "", 867, 652, "Min").fontPoints = kSmallFontPoints;
+  AddLabel(c, "TextAxisScrollMax", "", 885, 652, "Max").fontPoints = kSmallFontPoints;
 }
 
 }  // namespace
