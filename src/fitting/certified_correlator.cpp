@@ -27,8 +27,8 @@ CorrelatorInterval CertifiedCorrelator(const CertifiedDetG* det, std::size_t n,
           sqrtl(high) / scale * (1 + kSumRounding)};
 }
 
-std::optional<long double> MapNodeCorrelatorFrom(const CertifiedDetG* det, std::size_t n,
-                                                       long double zScale) {
+std::optional<CertifiedNodeFigure> MapNodeCorrelatorFrom(const CertifiedDetG* det, std::size_t n,
+                                                         long double zScale) {
   if (n == 0 || !(zScale > 0) || !std::isfinite(zScale)) return std::nullopt;
   for (std::size_t k = 0; k < n; ++k)
     if (!det[k].certified) return std::nullopt;
@@ -36,8 +36,7 @@ std::optional<long double> MapNodeCorrelatorFrom(const CertifiedDetG* det, std::
   const int cls = MapClass(g.low);
   if (cls == 0 || MapClass(g.high) != cls) return std::nullopt;
   const long double bound = std::fmax(g.value - g.low, g.high - g.value);
-  if (!(bound < kExportRelativeBound * g.value)) return std::nullopt;
-  return g.value;
+  return CertifiedNodeFigure{g.value, bound < kExportRelativeBound * g.value};
 }
 
 CertifiedGroups MapNodeGroups(std::size_t evaluationsPerNode, long double zScale) {

@@ -13,14 +13,19 @@ struct CorrelatorInterval {
 CorrelatorInterval CertifiedCorrelator(const CertifiedDetG* det, std::size_t n,
                                        long double zScale);
 
-// Bounds of the exported figure: above this relative bound the 80-bit figure is used.
+// A map node's figure from certified values: g with its bound below kExportRelativeBound
+// relative is exported as it is; else the export evaluates the 80-bit figure.
 inline constexpr long double kExportRelativeBound = 1e-9L;
+struct CertifiedNodeFigure {
+  long double g = 0;
+  bool exportable = false;
+};
 
-// The figure of a map node when the certified values settle its colour class (the whole
-// interval inside one class, a threshold on its edge is not) and bound it within
-// kExportRelativeBound; nothing when a value has no certificate or the 80-bit path must decide.
-std::optional<long double> MapNodeCorrelatorFrom(const CertifiedDetG* det, std::size_t n,
-                                                       long double zScale);
+// The figure of a map node when the certified values settle its colour class: the whole
+// interval inside one class (a threshold on its edge is not). Nothing when a value has no
+// certificate or the 80-bit path must decide.
+std::optional<CertifiedNodeFigure> MapNodeCorrelatorFrom(const CertifiedDetG* det, std::size_t n,
+                                                         long double zScale);
 
 // A map's evaluations as groups of one node each (two per used angle): a node the certified
 // values settle is not evaluated in 80 bits.

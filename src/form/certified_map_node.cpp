@@ -2,7 +2,6 @@
 
 #include "base/fp_fault.h"
 #include "detg/measured_velocity.h"
-#include "fitting/certified_correlator.h"
 #include "form/evaluate_detg.h"
 #include "form/fill_boundary_matrix.h"
 #include "form/input_checks.h"
@@ -19,12 +18,14 @@ std::size_t UsedAngles(const SimulationState& s) {
 }  // namespace
 
 CertifiedGroups MapNodeGroupsOf(const TForm1& form) {
-  return MapNodeGroups(2 * UsedAngles(form.state), form.Number("Edit231"));
+  return MapNodeGroups(2 * UsedAngles(form.state), form.records.map.start.zScale);
 }
 
-std::optional<long double> CertifiedMapNodeCorrelator(TForm1& form) {
+std::optional<CertifiedNodeFigure> CertifiedMapNodeCorrelator(TForm1& form) {
   if (!form.parallelEvaluation) return std::nullopt;
   RefuseUnphysicalInputs(form);
+  const long double zScale = form.Number("Edit231");
+  if (!SameBits(zScale, form.records.map.start.zScale)) return std::nullopt;
   SimulationState& s = form.state;
   EnsureEvaluationUnits(form, s);
   StackInputs in[kMaxPoints];
@@ -44,5 +45,5 @@ std::optional<long double> CertifiedMapNodeCorrelator(TForm1& form) {
   if (n == 0 || !form.prefetch.TakeCertified(in, n, det)) return std::nullopt;
   // What the velocities and reading the fields raised, the first evaluation's check would meet.
   CheckFloatingPoint();
-  return MapNodeCorrelatorFrom(det, n, form.Number("Edit231"));
+  return MapNodeCorrelatorFrom(det, n, zScale);
 }

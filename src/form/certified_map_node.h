@@ -1,6 +1,7 @@
 #pragma once
 #include <optional>
 
+#include "fitting/certified_correlator.h"
 #include "model/detg_prefetch.h"
 
 class TForm1;
@@ -11,7 +12,8 @@ CertifiedGroups MapNodeGroupsOf(const TForm1& form);
 
 // The g correlator of the node whose constants are in the state, from certified values
 // prepared ahead when they settle its colour class; its inputs are read as the correlator
-// reads them (with the same refusals and faults). Nothing when the 80-bit correlator must run;
-// the state then differs only in the measured velocities, qFill and scanV, which it rewrites.
-// The figure, the moduli and MaskEdit41 are left as they were.
-std::optional<long double> CertifiedMapNodeCorrelator(TForm1& form);
+// reads them (with the same refusals and faults), its z-scale factor must be the map's start's.
+// Nothing when the 80-bit correlator must run; the state then differs only in the measured
+// velocities, qFill and scanV, which it rewrites. The figure, the moduli and MaskEdit41 are
+// left as they were either way.
+std::optional<CertifiedNodeFigure> CertifiedMapNodeCorrelator(TForm1& form);

@@ -5,6 +5,7 @@
 #include <tuple>
 
 #include "detg/measured_velocity.h"
+#include "fitting/map_exact_figures.h"
 #include "base/number_text.h"
 
 namespace {
@@ -88,7 +89,7 @@ std::string ExportCsv(ExportKind kind, const AnalysisRecords& records, const Sim
     case ExportKind::Detg:
       return DetgCsv(records);
     case ExportKind::Map:
-      return MapCsv(records.map);
+      return MapCsv(WithExactFigures(records.map));
     case ExportKind::Measured:
       return MeasuredCsv(state);
   }
