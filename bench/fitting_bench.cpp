@@ -86,7 +86,8 @@ void DefaultMap(benchmark::State& state, int x, int y, int resolution) {
   if (used > 0) state.counters["in80bits"] = static_cast<double>(p.Taken()) / used;
   std::size_t pending = 0;
   for (const MapNode& n : nodes) pending += n.pending;
-  if (!nodes.empty()) state.counters["exportIn80bits"] = static_cast<double>(pending) / nodes.size();
+  if (!nodes.empty())
+    state.counters["exportIn80bits"] = static_cast<double>(pending) / nodes.size();
   w.Report(state);
 }
 // c11_S / c12_S, the pair the window starts with, and c11_S / c11L2.
