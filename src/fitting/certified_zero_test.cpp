@@ -2,26 +2,12 @@
 
 #include <cmath>
 
-#include "model/bounded_real.h"
+#include "fitting/certified_modulus.h"
 
 namespace {
 
-// Covers the 80-bit roundings of a modulus (the squares, their sum, the root) on both sides.
-constexpr long double kModulusRounding = 1e-15L;
-
-struct Interval {
-  long double low, high;
-};
-
-Interval ModulusInterval(const CertifiedDetG& d) {
-  const long double m = sqrtl(static_cast<long double>(d.re) * d.re +
-                              static_cast<long double>(d.im) * d.im);
-  const long double rel = d.rel * kBoundSlack;
-  return {m * (1 - rel) * (1 - kModulusRounding), m * (1 + rel) * (1 + kModulusRounding)};
-}
-
 // +1 when b is proven above a, -1 when below, 0 when the intervals meet.
-int Rise(const Interval& a, const Interval& b) {
+int Rise(const ModulusInterval& a, const ModulusInterval& b) {
   if (a.high < b.low) return 1;
   if (b.high < a.low) return -1;
   return 0;
@@ -51,8 +37,8 @@ std::optional<bool> CertifiedZeroAtMiddle(ZeroRule rule, const long double v[3],
   const int direction = Direction(v);
   if (direction == 0) return std::nullopt;
   if (rule == ZeroRule::None) return false;
-  const Interval a[3] = {ModulusInterval(det[0]), ModulusInterval(det[1]),
-                         ModulusInterval(det[2])};
+  const ModulusInterval a[3] = {CertifiedModulus(det[0]), CertifiedModulus(det[1]),
+                                CertifiedModulus(det[2])};
   const int low = direction * Rise(a[0], a[1]);
   const int high = direction * Rise(a[1], a[2]);
   if (rule == ZeroRule::ModulusMinimum) {

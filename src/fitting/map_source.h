@@ -1,5 +1,6 @@
 #pragma once
 #include <memory>
+#include <vector>
 
 #include "fitting/map_node_walk.h"
 #include "model/detg_prefetch.h"
@@ -16,3 +17,8 @@ struct MapAxisConstant {
 // g correlator's two per used angle, R then S_1.
 std::unique_ptr<DetGInputSource> MapSource(const SimulationState& state, MapAxisConstant x,
                                            MapAxisConstant y, const MapNodeWalk& walk);
+
+// The stacks of the g correlator's evaluations at the node (x, y), appended to out: R then S_1
+// of every used angle. Sets the two constants and their media's c44 in s, and scanV.
+void MapNodeInputs(SimulationState& s, MapAxisConstant a, MapAxisConstant b, long double x,
+                   long double y, std::vector<StackInputs>& out);

@@ -2,6 +2,7 @@
 
 #include "fitting/map_layout.h"
 #include "fitting/map_node_walk.h"
+#include "form/certified_map_node.h"
 #include "form/prefetch_sources.h"
 #include "form/map_constants.h"
 #include "form/state_restore.h"
@@ -12,15 +13,18 @@ const Rgb kClassColours[10] = {{},          {255, 0, 0},   {255, 153, 0}, {255, 
                                {0, 255, 0}, {51, 204, 204}, {0, 0, 255},  {255, 0, 255},
                                {153, 0, 204}, {204, 51, 0}};
 
-// The g correlator of the model with constant a at x and constant b at y. Each node needs
-// nothing but the state, so nodes can be evaluated apart from the drawing.
-long double MapNodeCorrelator(TForm1& form, int a, int b, long double x, long double y) {
+// The g correlator of the model with constant a at x and constant b at y: certified where
+// that settles the cell, else in 80 bits. Each node needs nothing but the state, so nodes can
+// be evaluated apart from the drawing.
+MapNode MapNodeAt(TForm1& form, int a, int b, long double x, long double y) {
   ModifiedValue(form.state, MapConstant(a)) = x;
   ModifiedValue(form.state, MapConstant(b)) = y;
   RefreshC44OfConstant(form.state, a);
   RefreshC44OfConstant(form.state, b);
+  if (const std::optional<CertifiedNodeFigure> f = CertifiedMapNodeCorrelator(form))
+    return {x, y, f->g, !f->exportable};
   form.EvaluateCorrelator();
-  return form.state.gCorrelator;
+  return {x, y, form.state.gCorrelator};
 }
 
 // The cell of a node extends right and down from its grid point; a G on a class boundary
@@ -65,16 +69,17 @@ void TForm1::MapConstantPair(int a, int b) {
   RefuseOversizedMap(*row, xAxis.min, xAxis.max, yAxis.min, yAxis.max, state.mapStepX);
 
   StateRestore restore(*this);
-  records.map = {controls["RadioGroup1"].items[a], controls["RadioGroup2"].items[b], {}};
+  records.map = {controls["RadioGroup1"].items[a], controls["RadioGroup2"].items[b], {},
+                 MapStartOf(*this, a, b)};
   const MapNodeWalk walk = WalkOfPair(*row, xAxis.min, xAxis.max, yAxis.min, yAxis.max,
                                       state.mapStepX, state.mapStepY);
   {
-    const PrefetchScope prefetch(*this, [&] { return MapSource(*this, a, b, walk); });
+    const PrefetchScope prefetch(*this, [&] { return MapSource(records.map.start, walk); },
+                                 MapNodeGroupsOf(*this));
     for (long double x = walk.xMin; x < walk.xEnd; x += walk.stepX)
       for (long double y = walk.yStart; y < walk.yEnd; y += walk.stepY) {
-        const long double g = MapNodeCorrelator(*this, a, b, x, y);
-        records.map.nodes.push_back({x, y, g});
-        DrawMapCell(canvas, scale, x, y, g, state.mapCellPx);
+        records.map.nodes.push_back(MapNodeAt(*this, a, b, x, y));
+        DrawMapCell(canvas, scale, x, y, records.map.nodes.back().g, state.mapCellPx);
       }
   }
 

@@ -28,10 +28,16 @@ std::unique_ptr<DetGInputSource> SweepSource(const TForm1& form) {
   return SweepSource(StateWithStackFields(form));
 }
 
-std::unique_ptr<DetGInputSource> MapSource(const TForm1& form, int a, int b, const MapNodeWalk& walk) {
-  SimulationState s = StateWithStackFields(form);
-  EnsureEvaluationUnits(form, s);
-  return MapSource(s, AxisConstant(a), AxisConstant(b), walk);
+MapStart MapStartOf(const TForm1& form, int a, int b) {
+  const FloatingPointFlagsKept kept;
+  MapStart start{StateWithStackFields(form), AxisConstant(a), AxisConstant(b),
+                 form.Number("Edit231")};
+  EnsureEvaluationUnits(form, start.state);
+  return start;
+}
+
+std::unique_ptr<DetGInputSource> MapSource(const MapStart& start, const MapNodeWalk& walk) {
+  return MapSource(start.state, start.x, start.y, walk);
 }
 
 PrefetchScope::PrefetchScope(TForm1& form,

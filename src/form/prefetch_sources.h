@@ -2,6 +2,7 @@
 #include <functional>
 #include <memory>
 
+#include "fitting/analysis_records.h"
 #include "fitting/map_node_walk.h"
 #include "model/detg_prefetch.h"
 
@@ -12,9 +13,13 @@ class TForm1;
 // velocity step, with the sweep's own arithmetic.
 std::unique_ptr<DetGInputSource> SweepSource(const TForm1& form);
 
-// The evaluations of a correlation map of constants a (x) and b (y): at every node of the
-// walk, the g correlator's two per used angle.
-std::unique_ptr<DetGInputSource> MapSource(const TForm1& form, int a, int b, const MapNodeWalk& walk);
+// What a correlation map of constants a (x) and b (y) evaluates its nodes from, as the fills
+// and the correlator will read it; reading it leaves the fault flags as they were.
+MapStart MapStartOf(const TForm1& form, int a, int b);
+
+// The evaluations of a correlation map: at every node of the walk, the g correlator's two per
+// used angle.
+std::unique_ptr<DetGInputSource> MapSource(const MapStart& start, const MapNodeWalk& walk);
 
 // Prepares the evaluations of a computation for the lifetime of the object, when the window
 // evaluates in parallel; building the source leaves the fault flags as they were. Groups the

@@ -4,6 +4,7 @@
 #include <tuple>
 
 #include "detg/measured_velocity.h"
+#include "fitting/map_exact_figures.h"
 #include "io/csv_text.h"
 
 namespace {
@@ -29,8 +30,10 @@ std::string DetgCsv(const AnalysisRecords& records) {
 
 std::string MapCsv(const MapRecord& map) {
   // Before the first map the constants have no names yet.
-  std::string csv = CsvRow({CsvCell(map.xName.empty() ? "x" : map.xName), CsvCell(map.yName.empty() ? "y" : map.yName), "g"});
-  for (const MapNode& n : map.nodes) csv += CsvRow({CsvNumber(n.x), CsvNumber(n.y), CsvNumber(n.g)});
+  std::string csv = CsvRow({CsvCell(map.xName.empty() ? "x" : map.xName),
+                            CsvCell(map.yName.empty() ? "y" : map.yName), "g"});
+  for (const MapNode& n : map.nodes)
+    csv += CsvRow({CsvNumber(n.x), CsvNumber(n.y), CsvNumber(n.g)});
   return csv;
 }
 
@@ -50,8 +53,8 @@ std::string MeasuredCsv(const SimulationState& s) {
     column += std::to_string(i + 1);
     for (const auto& m : modes) {
       csv += CsvRow({column, CsvNumber(theta / kDegreeToRad), m.name, CsvNumber(qd),
-                  CsvNumber(MeasuredPhaseVelocity(s.laserNm, m.freq, theta)),
-                  CsvNumber(MeasuredPhaseVelocity(s.laserNm, m.err, theta))});
+                     CsvNumber(MeasuredPhaseVelocity(s.laserNm, m.freq, theta)),
+                     CsvNumber(MeasuredPhaseVelocity(s.laserNm, m.err, theta))});
     }
   }
   return csv;
@@ -66,7 +69,7 @@ std::string ExportCsv(ExportKind kind, const AnalysisRecords& records, const Sim
     case ExportKind::Detg:
       return DetgCsv(records);
     case ExportKind::Map:
-      return MapCsv(records.map);
+      return MapCsv(WithExactFigures(records.map));
     case ExportKind::Measured:
       return MeasuredCsv(state);
   }
