@@ -1,29 +1,34 @@
 #include <cmath>
 
 #include "base/number_text.h"
+#include "form/field_names.h"
 #include "form/tform1.h"
 
 namespace {
 
-const char* const kQdLabels[] = {"Edit186", "Edit194", "Edit195", "Edit196", "Edit197", "Edit187"};
-const char* const kVelocityLabels[] = {"Edit199", "Edit204", "Edit203", "Edit201", "Edit200", "Edit198"};
-const char* const kDetgVelocityLabels[] = {"Edit202", "Edit212", "Edit213", "Edit214", "Edit215",
-                                           "Edit216", "Edit217", "Edit230", "Edit208"};
-const char* const kDetgValueLabels[] = {"Edit211", "Edit210", "Edit209", "Edit207", "Edit206", "Edit205"};
+const char* const kQdLabels[] = {kQdTick0Field, kQdTick1Field, kQdTick2Field,
+                                 kQdTick3Field, kQdTick4Field, kQdTick5Field};
+const char* const kVelocityLabels[] = {kVTick0Field, kVTick1Field, kVTick2Field,
+                                       kVTick3Field, kVTick4Field, kVTick5Field};
+const char* const kDetgVelocityLabels[] = {kDetgVTick0Field, kDetgVTick1Field, kDetgVTick2Field,
+                                           kDetgVTick3Field, kDetgVTick4Field, kDetgVTick5Field,
+                                           kDetgVTick6Field, kDetgVTick7Field, kDetgVTick8Field};
+const char* const kDetgValueLabels[] = {kDetgTick0Field, kDetgTick1Field, kDetgTick2Field,
+                                        kDetgTick3Field, kDetgTick4Field, kDetgTick5Field};
 
 }  // namespace
 
 // The dispersion labels are computed in single precision: base and steps are rounded to
 // float, so the last label is base + 5 steps and may differ from the typed maximum.
 void TForm1::DrawDispersionAxisLabels() {
-  SetText("Edit186", Text("Edit167"));
-  SetText("Edit187", Text("Edit170"));
-  const float qStep = static_cast<float>((Number("Edit170") - Number("Edit167")) * 0.2L);
-  const bool coupled = Ticked("CheckBox22");
-  const char* const vMinField = coupled ? "Edit180" : "Edit173";
-  const char* const vMaxField = coupled ? "Edit181" : "Edit177";
-  SetText("Edit199", Text(vMinField));
-  SetText("Edit198", Text(vMaxField));
+  SetText(kQdTick0Field, Text(kQdMinField));
+  SetText(kQdTick5Field, Text(kQdMaxField));
+  const float qStep = static_cast<float>((Number(kQdMaxField) - Number(kQdMinField)) * 0.2L);
+  const bool coupled = Ticked(kCoupleFigsBox);
+  const char* const vMinField = coupled ? kVMinField : kDispersionVMinField;
+  const char* const vMaxField = coupled ? kVMaxField : kDispersionVMaxField;
+  SetText(kVTick0Field, Text(vMinField));
+  SetText(kVTick5Field, Text(vMaxField));
   const float vStep = static_cast<float>((Number(vMaxField) - Number(vMinField)) * 0.2L);
 
   const auto writeRow = [this](const char* const (&fields)[6], float step, int digits) {
@@ -38,23 +43,26 @@ void TForm1::DrawDispersionAxisLabels() {
 }
 
 void TForm1::DrawDetgAxisLabels() {
-  SetText("Edit202", Text("Edit180"));
-  const long double vStep = (Number("Edit181") - Number("Edit180")) * 0.125L;
-  SetText("Edit202", FormatSignificant(Number("Edit202"), DigitsLongLabel));
+  SetText(kDetgVTick0Field, Text(kVMinField));
+  const long double vStep = (Number(kVMaxField) - Number(kVMinField)) * 0.125L;
+  SetText(kDetgVTick0Field, FormatSignificant(Number(kDetgVTick0Field), DigitsLongLabel));
   for (int k = 1; k <= 8; ++k)
-    SetText(kDetgVelocityLabels[k], FormatSignificant(Number("Edit202") + k * vStep, DigitsLongLabel));
+    SetText(kDetgVelocityLabels[k],
+            FormatSignificant(Number(kDetgVTick0Field) + k * vStep, DigitsLongLabel));
 
   const char* minField = nullptr;
   const char* maxField = nullptr;
-  switch (ItemIndex("RadioGroup4")) {
-    case 0: minField = "Edit184", maxField = "Edit185"; break;  // Lg(Abs): Min_Lg, Max_Lg
+  switch (ItemIndex(kDetgAxisGroup)) {
+    // Lg(Abs): Min_Lg, Max_Lg
+    case 0: minField = kDetgLgMinField, maxField = kDetgLgMaxField; break;
     case 1:
-    case 2: minField = "Edit164", maxField = "Edit178"; break;  // Abs, Real: Min, Max
+    case 2: minField = kDetgMinField, maxField = kDetgMaxField; break;  // Abs, Real: Min, Max
     default: return;
   }
-  SetText("Edit211", Text(minField));
+  SetText(kDetgTick0Field, Text(minField));
   const long double step = std::fabs(Number(maxField) - Number(minField)) * 0.2L;
-  SetText("Edit211", FormatSignificant(Number("Edit211"), DigitsShortLabel));
+  SetText(kDetgTick0Field, FormatSignificant(Number(kDetgTick0Field), DigitsShortLabel));
   for (int k = 1; k <= 5; ++k)
-    SetText(kDetgValueLabels[k], FormatSignificant(Number("Edit211") + k * step, DigitsShortLabel));
+    SetText(kDetgValueLabels[k],
+            FormatSignificant(Number(kDetgTick0Field) + k * step, DigitsShortLabel));
 }

@@ -2,6 +2,7 @@
 
 #include "detg/bulk_velocity.h"
 #include "form/dispersion_scale.h"
+#include "form/field_names.h"
 #include "form/tform1.h"
 
 namespace {
@@ -11,10 +12,12 @@ struct BulkLine {
 };
 
 // Per medium: transverse, then longitudinal.
-const BulkLine kLines[4][2] = {{{"Edit193", "Edit1"}, {"Edit189", "Edit1"}},
-                               {{"MaskEdit4", "Edit5"}, {"MaskEdit2", "Edit5"}},
-                               {{"MaskEdit7", "Edit137"}, {"MaskEdit5", "Edit137"}},
-                               {{"MaskEdit10", "Edit139"}, {"MaskEdit8", "Edit139"}}};
+const BulkLine kLines[4][2] = {
+    {{kSubstrateC44ModField, kSubstrateDensityField},
+     {kSubstrateC11ModField, kSubstrateDensityField}},
+    {{kLayer1C44ModField, kLayer1DensityField}, {kLayer1C11ModField, kLayer1DensityField}},
+    {{kLayer2C44ModField, kLayer2DensityField}, {kLayer2C11ModField, kLayer2DensityField}},
+    {{kLayer3C44ModField, kLayer3DensityField}, {kLayer3C11ModField, kLayer3DensityField}}};
 
 void StorePixel(SimulationState& s, const Pixel& p) {
   s.pixelX = p.x;
@@ -33,8 +36,8 @@ void TForm1::EraseBulkLines() {
 void TForm1::DrawBulkLinesIn(Rgb substrate, Rgb layer1, Rgb layer2, Rgb layer3) {
   const Rgb pens[4] = {substrate, layer1, layer2, layer3};
   const PlotScale scale = DispersionCurveScale(*this);
-  state.segX0 = Number("Edit167") * 100;
-  state.segX1 = Number("Edit170") * 100;
+  state.segX0 = Number(kQdMinField) * 100;
+  state.segX1 = Number(kQdMaxField) * 100;
   for (int medium = 0; medium < 4; ++medium) {
     canvas.penColor = pens[medium];
     for (int wave = 0; wave < 2; ++wave) {

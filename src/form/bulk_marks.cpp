@@ -3,6 +3,7 @@
 #include "detg/bulk_velocity.h"
 #include "form/detg_plot.h"
 #include "base/number_text.h"
+#include "form/field_names.h"
 #include "form/tform1.h"
 
 namespace {
@@ -16,10 +17,14 @@ struct BulkRow {
 
 // Substrate, then layers 1 to 3; vT (from c44) before vL (from c11) of each medium.
 const BulkRow kRows[8] = {
-    {"Edit193", "Edit1", "Edit192", true, 0},        {"Edit189", "Edit1", "Edit191", false, 0},
-    {"MaskEdit4", "Edit5", "MaskEdit12", true, 1},   {"MaskEdit2", "Edit5", "MaskEdit1", false, 1},
-    {"MaskEdit7", "Edit137", "MaskEdit29", true, 2}, {"MaskEdit5", "Edit137", "MaskEdit14", false, 2},
-    {"MaskEdit10", "Edit139", "MaskEdit33", true, 3}, {"MaskEdit8", "Edit139", "MaskEdit31", false, 3}};
+    {kSubstrateC44ModField, kSubstrateDensityField, kSubstrateVTField, true, 0},
+    {kSubstrateC11ModField, kSubstrateDensityField, kSubstrateVLField, false, 0},
+    {kLayer1C44ModField, kLayer1DensityField, kLayer1VTField, true, 1},
+    {kLayer1C11ModField, kLayer1DensityField, kLayer1VLField, false, 1},
+    {kLayer2C44ModField, kLayer2DensityField, kLayer2VTField, true, 2},
+    {kLayer2C11ModField, kLayer2DensityField, kLayer2VLField, false, 2},
+    {kLayer3C44ModField, kLayer3DensityField, kLayer3VTField, true, 3},
+    {kLayer3C11ModField, kLayer3DensityField, kLayer3VLField, false, 3}};
 
 const Rgb kMediumPens[4] = {colors::Lime, colors::Blue, colors::Fuchsia, colors::Yellow};
 

@@ -3,6 +3,7 @@
 #include "base/fp_fault.h"
 #include "detg/measured_velocity.h"
 #include "form/evaluate_detg.h"
+#include "form/field_names.h"
 #include "form/fill_boundary_matrix.h"
 #include "form/input_checks.h"
 #include "form/tform1.h"
@@ -24,7 +25,7 @@ CertifiedGroups MapNodeGroupsOf(const TForm1& form) {
 std::optional<CertifiedNodeFigure> CertifiedMapNodeCorrelator(TForm1& form) {
   if (!form.parallelEvaluation) return std::nullopt;
   RefuseUnphysicalInputs(form);
-  const long double zScale = form.Number("Edit231");
+  const long double zScale = form.Number(kZScaleField);
   if (!SameBits(zScale, form.records.map.start.zScale)) return std::nullopt;
   SimulationState& s = form.state;
   EnsureEvaluationUnits(form, s);

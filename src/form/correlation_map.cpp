@@ -1,12 +1,15 @@
 #include "fitting/map_layout.h"
+#include "form/field_names.h"
 #include "form/map_constants.h"
 #include "base/number_text.h"
 #include "form/tform1.h"
 
 namespace {
 // Tick-label fields from the minimum to the maximum.
-const char* const kXLabels[6] = {"Edit224", "Edit225", "Edit226", "Edit227", "Edit228", "Edit229"};
-const char* const kYLabels[6] = {"Edit223", "Edit222", "Edit221", "Edit220", "Edit219", "Edit218"};
+const char* const kXLabels[6] = {kMapXTick0Field, kMapXTick1Field, kMapXTick2Field,
+                                 kMapXTick3Field, kMapXTick4Field, kMapXTick5Field};
+const char* const kYLabels[6] = {kMapYTick0Field, kMapYTick1Field, kMapYTick2Field,
+                                 kMapYTick3Field, kMapYTick4Field, kMapYTick5Field};
 
 // The base label rounded to 3 digits, then base + k x step for k = 1..5 from the rounded base.
 void WriteAxisLabels(TForm1& form, const char* const fields[6], float step) {
@@ -35,14 +38,14 @@ void TForm1::DrawCorrelationMap() {
   OverlayMeasuredPoints();
   ScanDetG();
   FramePlots();
-  const int a = ItemIndex("RadioGroup1"), b = ItemIndex("RadioGroup2");
+  const int a = ItemIndex(kMapXGroup), b = ItemIndex(kMapYGroup);
   if (FindMapPair(a, b)) {
     const bool labelsFirst = a == 0 && b == 1;
     if (labelsFirst) WriteMapLabels(*this, a, b);
     MapConstantPair(a, b);
     if (!labelsFirst) WriteMapLabels(*this, a, b);
   }
-  const ClientRect r = controls.ClientBounds("Bevel2");
+  const ClientRect r = controls.ClientBounds(kMapBevel);
   canvas.brushColor = colors::Black;
   canvas.FrameRect(r.left, r.top, r.left + r.width, r.top + r.height);
 }

@@ -4,6 +4,7 @@
 #include "fitting/correlator_sum.h"
 #include "base/fp_fault.h"
 #include "form/evaluate_detg.h"
+#include "form/field_names.h"
 #include "form/input_checks.h"
 #include "base/number_text.h"
 #include "form/tform1.h"
@@ -34,8 +35,8 @@ void TForm1::EvaluateCorrelator() {
     state.absDetR[i] = ModulusAtMeasured(*this, state.freqR[i], state.vMeasR[i], i);
     state.absDetS1[i] = ModulusAtMeasured(*this, state.freqS1[i], state.vMeasS1[i], i);
   }
-  const long double g = CorrelatorFromModuli(state.absDetR, state.absDetS1, Number("Edit231"));
+  const long double g = CorrelatorFromModuli(state.absDetR, state.absDetS1, Number(kZScaleField));
   CheckFloatingPoint();
   state.gCorrelator = g;
-  SetText("MaskEdit41", FormatSignificant(g, DigitsCorrelator));
+  SetText(kCorrelatorField, FormatSignificant(g, DigitsCorrelator));
 }

@@ -2,21 +2,23 @@
 
 #include <cmath>
 
+#include "form/field_names.h"
 #include "form/tform1.h"
 
 DetRepresentation ChosenRepresentation(const TForm1& form) {
-  return RepresentationOfItem(form.ItemIndex("RadioGroup4"));
+  return RepresentationOfItem(form.ItemIndex(kDetgAxisGroup));
 }
 
 DetAxisY ReadDetYAxis(const TForm1& form) {
-  return DetYAxis(ChosenRepresentation(form), form.Number("Edit184"), form.Number("Edit185"),
-                  form.Number("Edit164"), form.Number("Edit178"));
+  return DetYAxis(ChosenRepresentation(form), form.Number(kDetgLgMinField),
+                  form.Number(kDetgLgMaxField), form.Number(kDetgMinField),
+                  form.Number(kDetgMaxField));
 }
 
 void StoreDetAxes(TForm1& form) {
   SimulationState& s = form.state;
-  s.detAxisXMin = form.Number("Edit180");
-  s.detAxisXMax = form.Number("Edit181");
+  s.detAxisXMin = form.Number(kVMinField);
+  s.detAxisXMax = form.Number(kVMaxField);
   s.detAxisXSpan = s.detAxisXMax - s.detAxisXMin;
   const DetAxisY y = ReadDetYAxis(form);
   s.detAxisYMin = y.min;
@@ -25,7 +27,7 @@ void StoreDetAxes(TForm1& form) {
 }
 
 PlotScale DetPlotScale(const TForm1& form, int widthLess, int heightLess) {
-  const ClientRect r = form.controls.ClientBounds("Bevel3");
+  const ClientRect r = form.controls.ClientBounds(kDetgBevel);
   const SimulationState& s = form.state;
   return PlotScale(r.left, r.top, r.width - widthLess, r.height - heightLess, s.detAxisXMin,
                    s.detAxisYMin, s.detAxisXSpan, s.detAxisYSpan);
@@ -53,6 +55,6 @@ void DrawVelocityMark(TForm1& form, const PlotScale& scale, long double x) {
     s.pixelX = top->x;
     s.pixelY = top->y;
   }
-  if (bottom && top && x > form.Number("Edit180") && x < form.Number("Edit181"))
+  if (bottom && top && x > form.Number(kVMinField) && x < form.Number(kVMaxField))
     form.canvas.LineTo(top->x, top->y);
 }

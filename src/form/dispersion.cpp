@@ -8,6 +8,7 @@
 #include "fitting/dispersion_sweep.h"
 #include "base/fp_fault.h"
 #include "form/dispersion_scale.h"
+#include "form/field_names.h"
 #include "form/input_checks.h"
 #include "form/prefetch_sources.h"
 #include "form/state_restore.h"
@@ -19,19 +20,19 @@ namespace {
 void RefuseUnusableSweep(const TForm1& form) {
   RefuseUnphysicalInputs(form);
   const VelocityRange range = DispersionVelocityRange(form);
-  const long double vStep = form.Number("Edit179");
+  const long double vStep = form.Number(kVStepField);
   RefuseEndlessVelocityGrid(range.min, range.max, vStep);
-  RefuseOversizedSweep(range.min, range.max, vStep, ThetaStepRad(form.Number("Edit188")));
+  RefuseOversizedSweep(range.min, range.max, vStep, ThetaStepRad(form.Number(kThetaStepField)));
 }
 
 void ReadSweepSettings(TForm1& form) {
   SimulationState& s = form.state;
-  s.zeroSens = form.Number("Edit182");
-  s.bulkSep = form.Number("Edit179") * form.Number("Edit183");
-  s.thetaStepRad = ThetaStepRad(form.Number("Edit188"));
+  s.zeroSens = form.Number(kZeroSensField);
+  s.bulkSep = form.Number(kVStepField) * form.Number(kBulkSeparField);
+  s.thetaStepRad = ThetaStepRad(form.Number(kThetaStepField));
   s.thetaStartRad = kThetaStartRad;
   s.thetaEndRad = kThetaEndRad;
-  s.laserM = form.Number("Edit4") * 1e-9L;
+  s.laserM = form.Number(kLaserField) * 1e-9L;
 }
 
 // The same zero is drawn again at every velocity step until the next one is found; it is
@@ -51,8 +52,8 @@ void PlotLastZero(TForm1& form, const PlotScale& scale) {
   if (!p) return;
   s.pixelX = p->x;
   s.pixelY = p->y;
-  if (form.AcceptZero(s.lastZeroV) && form.Number("Edit167") * 100 < s.qdScaled &&
-      s.qdScaled < form.Number("Edit170") * 100) {
+  if (form.AcceptZero(s.lastZeroV) && form.Number(kQdMinField) * 100 < s.qdScaled &&
+      s.qdScaled < form.Number(kQdMaxField) * 100) {
     form.canvas.FillRect(s.pixelX, s.pixelY, s.pixelX + 2, s.pixelY + 2);
     RecordPoint(form.records.dispersion, {s.thetaRad * 180 / kSweepPi, s.qdScaled / 100, s.lastZeroV});
   }
@@ -63,7 +64,7 @@ void TForm1::TraceDispersion() {
   RefuseUnusableSweep(*this);
   StateRestore restore(*this);
   state.gpaToPa = 1e9L;
-  state.vStep = Number("Edit179");
+  state.vStep = Number(kVStepField);
   const VelocityRange range = DispersionVelocityRange(*this);
   state.vMin = range.min;
   state.vMax = range.max;
@@ -74,7 +75,7 @@ void TForm1::TraceDispersion() {
   canvas.brushColor = colors::Red;
   records.dispersion.clear();
   const PrefetchScope prefetch(*this, [this] { return SweepSource(*this); },
-                               StencilGroups(ZeroRuleOfItem(ItemIndex("RadioGroup4"))));
+                               StencilGroups(ZeroRuleOfItem(ItemIndex(kDetgAxisGroup))));
 
   for (state.thetaRad = state.thetaStartRad; state.thetaRad < state.thetaEndRad;
        state.thetaRad += state.thetaStepRad) {

@@ -1,6 +1,7 @@
 #include "form/evaluate_detg.h"
 
 #include "base/fp_fault.h"
+#include "form/field_names.h"
 #include "form/fill_boundary_matrix.h"
 #include "form/tform1.h"
 
@@ -19,6 +20,6 @@ const ComplexLD& EvaluateDetGAtFill(TForm1& form) {
 
 void EnsureEvaluationUnits(const TForm1& form, SimulationState& s) {
   if (s.laserM != 0 && s.gpaToPa != 0) return;
-  s.laserM = form.Number("Edit4") * 1e-9L;
+  s.laserM = form.Number(kLaserField) * 1e-9L;
   s.gpaToPa = 1e9L;
 }

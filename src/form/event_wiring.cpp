@@ -1,11 +1,13 @@
 #include <string>
 
+#include "form/field_names.h"
 #include "form/tform1.h"
 
 namespace {
 
-const char* const kHandySliders[] = {"ScrollBar5",  "ScrollBar6",  "ScrollBar9",  "ScrollBar10",
-                                     "ScrollBar11", "ScrollBar12", "ScrollBar13", "ScrollBar14"};
+const char* const kHandySliders[] = {kSubstrateC11Slider, kSubstrateC12Slider, kLayer1C11Slider,
+                                     kLayer1C12Slider,    kLayer2C11Slider,    kLayer2C12Slider,
+                                     kLayer3C11Slider,    kLayer3C12Slider};
 
 }  // namespace
 
@@ -18,22 +20,22 @@ void TForm1::BindHandlers() {
     controls[name].onChange = [this, handler, name] { RunHandler([&] { (this->*handler)(name); }); };
   };
 
-  click("Button5", &TForm1::TakeStartingDataClick);
-  click("Button8", &TForm1::ModifiedToStartingClick);
-  click("Button7", &TForm1::DetGClick);
-  click("Button1", &TForm1::RedrawClick);
-  click("Button4", &TForm1::DispersionsClick);
-  click("Button6", &TForm1::CorrelationsClick);
-  click("Button2", &TForm1::ExitClick);
-  click("RadioGroup3", &TForm1::AngleGroupClick);
-  click("RadioGroup4", &TForm1::AxisGroupClick);
-  click("CheckBox26", &TForm1::ShowGridsClick);
-  click("CheckBox25", &TForm1::ShowBulkVelocitiesClick);
+  click(kTakeStartingDataButton, &TForm1::TakeStartingDataClick);
+  click(kModifiedToStartingButton, &TForm1::ModifiedToStartingClick);
+  click(kDetgButton, &TForm1::DetGClick);
+  click(kRedrawButton, &TForm1::RedrawClick);
+  click(kDispersionsButton, &TForm1::DispersionsClick);
+  click(kCorrelationsButton, &TForm1::CorrelationsClick);
+  click(kExitButton, &TForm1::ExitClick);
+  click(kAngleGroup, &TForm1::AngleGroupClick);
+  click(kDetgAxisGroup, &TForm1::AxisGroupClick);
+  click(kShowGridsBox, &TForm1::ShowGridsClick);
+  click(kShowBulkBox, &TForm1::ShowBulkVelocitiesClick);
 
   for (const char* slider : kHandySliders) change(slider, &TForm1::HandySliderChanged);
-  change("ScrollBar1", &TForm1::VelocityScrollBarChanged);
-  change("ScrollBar2", &TForm1::VelocityScrollBarChanged);
-  change("ScrollBar3", &TForm1::AxisScrollBarChanged);
-  change("ScrollBar4", &TForm1::AxisScrollBarChanged);
-  controls["TrackBar1"].onChange = [this] { RunHandler([&] { TrackBarChanged(); }); };
+  change(kVMinScrollBar, &TForm1::VelocityScrollBarChanged);
+  change(kVMaxScrollBar, &TForm1::VelocityScrollBarChanged);
+  change(kDetgMinScrollBar, &TForm1::AxisScrollBarChanged);
+  change(kDetgMaxScrollBar, &TForm1::AxisScrollBarChanged);
+  controls[kZScaleTrackBar].onChange = [this] { RunHandler([&] { TrackBarChanged(); }); };
 }

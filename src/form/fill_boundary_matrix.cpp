@@ -1,11 +1,14 @@
 #include "form/fill_boundary_matrix.h"
 
+#include "form/field_names.h"
 #include "model/boundary_fill.h"
 #include "form/tform1.h"
 
 namespace {
-const char* const kDensityFields[4] = {"Edit1", "Edit5", "Edit137", "Edit139"};
-const char* const kThicknessFields[3] = {"Edit6", "Edit138", "Edit140"};
+const char* const kDensityFields[4] = {kSubstrateDensityField, kLayer1DensityField,
+                                       kLayer2DensityField, kLayer3DensityField};
+const char* const kThicknessFields[3] = {kLayer1ThicknessField, kLayer2ThicknessField,
+                                         kLayer3ThicknessField};
 }  // namespace
 
 void ReadStackFields(const TForm1& form, SimulationState& s) {

@@ -5,6 +5,7 @@
 #include "fitting/fit_solver.h"
 #include "fitting/mode_finder.h"
 #include "form/evaluate_detg.h"
+#include "form/field_names.h"
 #include "form/fill_boundary_matrix.h"
 #include "form/handy_constants.h"
 #include "form/measured_fields.h"
@@ -15,8 +16,8 @@
 namespace {
 
 constexpr const char* kCaption = "Fit";
-constexpr const char* kLaserField = "Edit4";
-constexpr const char* kThicknessFields[3] = {"Edit6", "Edit138", "Edit140"};
+constexpr const char* kThicknessFields[3] = {kLayer1ThicknessField, kLayer2ThicknessField,
+                                             kLayer3ThicknessField};
 constexpr int kAppliedDigits = 6;
 
 bool Typed(const std::string& text) { return text.find_first_not_of(" \t") != std::string::npos; }

@@ -3,6 +3,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "form/field_names.h"
 #include "form/handy_constants.h"
 #include "form/input_checks.h"
 #include "form/mode_view.h"
@@ -17,8 +18,10 @@ struct AxisTarget {
   double factor;
 };
 
-constexpr AxisTarget kAxisMinimum[] = {{"Edit184", 1e126}, {"Edit164", -9.5e130}, {"Edit164", -9.999e111}};
-constexpr AxisTarget kAxisMaximum[] = {{"Edit185", 1e150}, {"Edit178", 9.99e130}, {"Edit178", 1e111}};
+constexpr AxisTarget kAxisMinimum[] = {
+    {kDetgLgMinField, 1e126}, {kDetgMinField, -9.5e130}, {kDetgMinField, -9.999e111}};
+constexpr AxisTarget kAxisMaximum[] = {
+    {kDetgLgMaxField, 1e150}, {kDetgMaxField, 9.99e130}, {kDetgMaxField, 1e111}};
 constexpr int kAxisModes = 3;
 
 const HandyConstant& HandyConstantOfSlider(const std::string& slider) {
@@ -61,7 +64,7 @@ void TForm1::RedrawClick() {
   DrawDispersionAxisLabels();
   DrawDetgAxisLabels();
   FramePlots();
-  if (Ticked("CheckBox25")) DrawBulkLines();
+  if (Ticked(kShowBulkBox)) DrawBulkLines();
 }
 
 void TForm1::DispersionsClick() {
@@ -110,18 +113,18 @@ void TForm1::HandySliderChanged(const std::string& slider) {
   ScanDetG();
   OverlayMeasuredPoints();
   // The c11 slider of Layer 2 frames the plots before the bulk marks, the others after.
-  const bool framesFirst = slider == "ScrollBar11";
+  const bool framesFirst = slider == kLayer2C11Slider;
   if (framesFirst) FramePlots();
   MarkBulkVelocities();
   if (!framesFirst) FramePlots();
   EvaluateCorrelator();
-  if (Ticked("CheckBox21")) TraceDispersion();
-  if (Ticked("CheckBox21") && showModeBranches) DrawModeBranches(*this);
-  if (Ticked("CheckBox25")) DrawBulkLines();
+  if (Ticked(kCoupleSlidersBox)) TraceDispersion();
+  if (Ticked(kCoupleSlidersBox) && showModeBranches) DrawModeBranches(*this);
+  if (Ticked(kShowBulkBox)) DrawBulkLines();
 }
 
 void TForm1::VelocityScrollBarChanged(const std::string& scrollBar) {
-  const char* field = scrollBar == "ScrollBar1" ? "Edit180" : "Edit181";
+  const char* field = scrollBar == kVMinScrollBar ? kVMinField : kVMaxField;
   SetText(field, FormatSignificant(Position(scrollBar), DigitsValue));
   Repaint();
   ScanDetG();
@@ -129,13 +132,14 @@ void TForm1::VelocityScrollBarChanged(const std::string& scrollBar) {
   DrawDispersionAxisLabels();
   DrawDetgAxisLabels();
   FramePlots();
-  if (Ticked("CheckBox25")) DrawBulkLines();
+  if (Ticked(kShowBulkBox)) DrawBulkLines();
 }
 
 void TForm1::AxisScrollBarChanged(const std::string& scrollBar) {
-  const int mode = ItemIndex("RadioGroup4");
+  const int mode = ItemIndex(kDetgAxisGroup);
   if (mode >= 0 && mode < kAxisModes) {
-    const AxisTarget& target = scrollBar == "ScrollBar3" ? kAxisMinimum[mode] : kAxisMaximum[mode];
+    const AxisTarget& target =
+        scrollBar == kDetgMinScrollBar ? kAxisMinimum[mode] : kAxisMaximum[mode];
     const long double value = static_cast<long double>(Position(scrollBar)) * target.factor;
     SetText(target.field, FormatSignificant(value, DigitsValue));
   }
@@ -144,16 +148,16 @@ void TForm1::AxisScrollBarChanged(const std::string& scrollBar) {
   DrawDetgAxisLabels();
   MarkBulkVelocities();
   FramePlots();
-  if (Ticked("CheckBox25")) DrawBulkLines();
+  if (Ticked(kShowBulkBox)) DrawBulkLines();
 }
 
 void TForm1::TrackBarChanged() {
-  SetText("Edit231", FormatSignificant(Position("TrackBar1"), DigitsShortLabel));
+  SetText(kZScaleField, FormatSignificant(Position(kZScaleTrackBar), DigitsShortLabel));
   EvaluateCorrelator();
 }
 
 void TForm1::ShowGridsClick() {
-  if (Ticked("CheckBox26")) {
+  if (Ticked(kShowGridsBox)) {
     ShowGrids();
   } else {
     HideGrids();
@@ -161,7 +165,7 @@ void TForm1::ShowGridsClick() {
 }
 
 void TForm1::ShowBulkVelocitiesClick() {
-  if (Ticked("CheckBox25")) {
+  if (Ticked(kShowBulkBox)) {
     DrawBulkLines();
   } else {
     EraseBulkLines();

@@ -4,12 +4,14 @@
 #include <string>
 
 #include "base/fp_fault.h"
+#include "form/field_names.h"
 #include "form/measured_fields.h"
 #include "form/tform1.h"
 
 namespace {
 const char* const kLayerNames[4] = {"the substrate", "Layer_1", "Layer_2", "Layer_3"};
-const char* const kThicknessFields[3] = {"Edit6", "Edit138", "Edit140"};
+const char* const kThicknessFields[3] = {kLayer1ThicknessField, kLayer2ThicknessField,
+                                         kLayer3ThicknessField};
 
 [[noreturn]] void Refuse(const std::string& field, const std::string& what) {
   throw RefusedInput("Data: " + field + " " + what);
@@ -17,7 +19,7 @@ const char* const kThicknessFields[3] = {"Edit6", "Edit138", "Edit140"};
 }  // namespace
 
 void RefuseUnphysicalStack(const TForm1& form) {
-  const long double laser = form.Number("Edit4");
+  const long double laser = form.Number(kLaserField);
   if (!(laser > 0) || !std::isfinite(laser))
     Refuse("Laser line (nm) (Edit4)", "must be a finite number greater than 0");
   for (int i = 0; i < 3; ++i) {
@@ -29,7 +31,7 @@ void RefuseUnphysicalStack(const TForm1& form) {
 }
 
 void RefuseUnphysicalZScale(const TForm1& form) {
-  const long double z = form.Number("Edit231");
+  const long double z = form.Number(kZScaleField);
   if (!(z > 0) || !std::isfinite(z))
     throw RefusedInput("g correlator: the z-scale factor (Edit231) must be a finite number "
                        "greater than 0");

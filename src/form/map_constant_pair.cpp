@@ -3,6 +3,7 @@
 #include "fitting/map_layout.h"
 #include "fitting/map_node_walk.h"
 #include "form/certified_map_node.h"
+#include "form/field_names.h"
 #include "form/prefetch_sources.h"
 #include "form/map_constants.h"
 #include "form/state_restore.h"
@@ -48,7 +49,7 @@ void RestoreFromSlider(TForm1& form, int item) {
 
 void TForm1::MapConstantPair(int a, int b) {
   const MapPairRow* row = FindMapPair(a, b);
-  const std::optional<MapResolution> resolution = ResolutionOfItem(ItemIndex("RadioGroup5"));
+  const std::optional<MapResolution> resolution = ResolutionOfItem(ItemIndex(kMapResolutionGroup));
   if (!row || !resolution) return;
   state.mapDivisions = resolution->divisions;
   state.mapCellPx = row->cellPx[resolution->cellColumn];
@@ -69,7 +70,7 @@ void TForm1::MapConstantPair(int a, int b) {
   RefuseOversizedMap(*row, xAxis.min, xAxis.max, yAxis.min, yAxis.max, state.mapStepX);
 
   StateRestore restore(*this);
-  records.map = {controls["RadioGroup1"].items[a], controls["RadioGroup2"].items[b], {},
+  records.map = {controls[kMapXGroup].items[a], controls[kMapYGroup].items[b], {},
                  MapStartOf(*this, a, b)};
   const MapNodeWalk walk = WalkOfPair(*row, xAxis.min, xAxis.max, yAxis.min, yAxis.max,
                                       state.mapStepX, state.mapStepY);

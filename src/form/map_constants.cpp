@@ -1,5 +1,6 @@
 #include "form/map_constants.h"
 
+#include "form/field_names.h"
 #include "form/tform1.h"
 
 bool IsMapConstant(int item) { return item >= 0 && item < 8; }
@@ -12,7 +13,7 @@ MapAxis ReadMapAxis(const TForm1& form, int item) {
 
 PlotScale MapScale(const TForm1& form, long double xMin, long double yMin, long double xSpan,
                    long double ySpan) {
-  const ClientRect r = form.controls.ClientBounds("Bevel2");
+  const ClientRect r = form.controls.ClientBounds(kMapBevel);
   return PlotScale(r.left, r.top, r.width, r.height, xMin, yMin, xSpan, ySpan);
 }
 

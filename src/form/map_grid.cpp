@@ -1,6 +1,7 @@
 #include <optional>
 
 #include "fitting/map_layout.h"
+#include "form/field_names.h"
 #include "form/map_constants.h"
 #include "form/tform1.h"
 
@@ -13,7 +14,7 @@ void LineBetween(Canvas& canvas, const std::optional<Pixel>& from, const std::op
 }  // namespace
 
 void TForm1::DrawMapGrid() {
-  const int a = ItemIndex("RadioGroup1"), b = ItemIndex("RadioGroup2");
+  const int a = ItemIndex(kMapXGroup), b = ItemIndex(kMapYGroup);
   if (!IsMapConstant(a) || !IsMapConstant(b)) return;
   const MapAxis x = ReadMapAxis(*this, a);
   const MapAxis y = ReadMapAxis(*this, b);

@@ -1,5 +1,6 @@
 #include "detg/measured_velocity.h"
 #include "form/detg_plot.h"
+#include "form/field_names.h"
 #include "form/measured_fields.h"
 #include "form/tform1.h"
 
@@ -8,7 +9,7 @@ void TForm1::MarkMeasuredModes() {
   const PlotScale scale = DetPlotScale(*this, 0, 2);
   canvas.penColor = colors::Red;
 
-  const int k = ItemIndex("RadioGroup3");
+  const int k = ItemIndex(kAngleGroup);
   if (k < 0 || k >= kMeasuredColumns || state.angleRad[k] == 0) return;
   const long double degreeToRad = kDegreeToRad;
   state.selAngleRad = Number(MeasuredFields(k).angle) * degreeToRad;

@@ -2,20 +2,21 @@
 
 #include "detg/measured_velocity.h"
 #include "base/fp_fault.h"
+#include "form/field_names.h"
 #include "form/tform1.h"
 
 namespace {
 // The velocity limits of the dispersion plot: the det_g scan's when "Couple figs." is ticked.
 void ReadVelocityLimits(const TForm1& form, long double& low, long double& high) {
-  const bool coupled = form.Ticked("CheckBox22");
-  low = form.Number(coupled ? "Edit180" : "Edit173");
-  high = form.Number(coupled ? "Edit181" : "Edit177");
+  const bool coupled = form.Ticked(kCoupleFigsBox);
+  low = form.Number(coupled ? kVMinField : kDispersionVMinField);
+  high = form.Number(coupled ? kVMaxField : kDispersionVMaxField);
 }
 
 void SetOverlayWindow(TForm1& form) {
   SimulationState& s = form.state;
-  s.plotXMin = form.Number("Edit167") * 100;
-  s.plotXMax = form.Number("Edit170") * 100;
+  s.plotXMin = form.Number(kQdMinField) * 100;
+  s.plotXMax = form.Number(kQdMaxField) * 100;
   s.plotXSpan = s.plotXMax - s.plotXMin;
   ReadVelocityLimits(form, s.plotYMin, s.plotYMax);
   s.plotYSpan = s.plotYMax - s.plotYMin;
@@ -25,8 +26,8 @@ void SetOverlayWindow(TForm1& form) {
 bool PointInsideWindow(const TForm1& form, long double x, long double v, long double dv) {
   long double low = 0, high = 0;
   ReadVelocityLimits(form, low, high);
-  return low < v - dv && high > v + dv && x > form.Number("Edit167") * 100 &&
-         x < form.Number("Edit170") * 100;
+  return low < v - dv && high > v + dv && x > form.Number(kQdMinField) * 100 &&
+         x < form.Number(kQdMaxField) * 100;
 }
 
 // A 5 x 3 black block with its top-left pixel at the point and the bar through its middle column.
@@ -51,10 +52,10 @@ void DrawMeasuredPoint(TForm1& form, const PlotScale& scale, long double x, long
 
 void TForm1::OverlayMeasuredPoints() {
   SetOverlayWindow(*this);
-  const ClientRect r = controls.ClientBounds("Bevel1");
+  const ClientRect r = controls.ClientBounds(kDispersionBevel);
   const PlotScale scale(r.left, r.top, r.width, r.height, state.plotXMin, state.plotYMin,
                         state.plotXSpan, state.plotYSpan);
-  if (Ticked("CheckBox26")) {
+  if (Ticked(kShowGridsBox)) {
     FramePlots();
     canvas.penColor = colors::Black;
     DrawGridLines();

@@ -2,6 +2,7 @@
 #include <optional>
 
 #include "form/dispersion_scale.h"
+#include "form/field_names.h"
 #include "form/mode_view.h"
 #include "form/tform1.h"
 #include "io/mode_csv.h"
@@ -37,10 +38,10 @@ void DrawBranch(Canvas& canvas, const PlotScale& scale, const VelocityRange& ran
 
 BranchWindow WindowOf(const TForm1& form, const StackInputs& stack) {
   BranchWindow w;
-  w.qdMin = form.Number("Edit167");
-  w.qdMax = form.Number("Edit170");
+  w.qdMin = form.Number(kQdMinField);
+  w.qdMax = form.Number(kQdMaxField);
   w.totalDepthNm = (stack.thicknessM[0] + stack.thicknessM[1] + stack.thicknessM[2]) * 1e9L;
-  w.laserNm = form.Number("Edit4");
+  w.laserNm = form.Number(kLaserField);
   return w;
 }
 

@@ -5,6 +5,7 @@
 #include "base/fp_fault.h"
 #include "form/certified_stencil.h"
 #include "form/evaluate_detg.h"
+#include "form/field_names.h"
 #include "form/tform1.h"
 
 namespace {
@@ -28,7 +29,7 @@ void EvaluateStencil(TForm1& form, long double v, ZeroStencil& stencil) {
 }  // namespace
 
 void TForm1::TestForZero(long double v) {
-  const ZeroRule rule = ZeroRuleOfItem(ItemIndex("RadioGroup4"));
+  const ZeroRule rule = ZeroRuleOfItem(ItemIndex(kDetgAxisGroup));
   ZeroStencil stencil;
   std::optional<bool> zero = CertifiedStencilDecision(*this, v, rule, stencil);
   if (!zero) EvaluateStencil(*this, v, stencil);

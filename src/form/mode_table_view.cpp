@@ -1,4 +1,5 @@
 #include "base/komunikat.h"
+#include "form/field_names.h"
 #include "form/fill_boundary_matrix.h"
 #include "form/measured_fields.h"
 #include "form/mode_view.h"
@@ -26,7 +27,7 @@ std::vector<MeasuredAngle> MeasuredAnglesOfFields(const TForm1& form) {
 }
 
 std::optional<ModeTable> ComputeModeTable(TForm1& form) {
-  return BuildModeTable(CurrentModelStack(form), form.Number("Edit4"),
+  return BuildModeTable(CurrentModelStack(form), form.Number(kLaserField),
                         MeasuredAnglesOfFields(form));
 }
 

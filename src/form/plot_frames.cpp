@@ -1,3 +1,4 @@
+#include "form/field_names.h"
 #include "form/tform1.h"
 
 namespace {
@@ -11,7 +12,7 @@ constexpr int kGridTop = 401, kGridBottom = 666;
 constexpr int kDispersionLeft = 42, kDispersionRight = 297;
 constexpr int kDetgLeft = 449, kDetgRight = 863;
 
-const char* const kBevels[] = {"Bevel1", "Bevel2", "Bevel3"};
+const char* const kBevels[] = {kDispersionBevel, kMapBevel, kDetgBevel};
 
 void Line(Canvas& canvas, int x0, int y0, int x1, int y1) {
   canvas.MoveTo(x0, y0);
@@ -48,8 +49,8 @@ void TForm1::Repaint() {
 void TForm1::FramePlots() {
   canvas.penColor = colors::Black;
   canvas.brushColor = colors::Black;
-  FrameBevel(canvas, controls.ClientBounds("Bevel1"));
-  FrameBevel(canvas, controls.ClientBounds("Bevel3"));
+  FrameBevel(canvas, controls.ClientBounds(kDispersionBevel));
+  FrameBevel(canvas, controls.ClientBounds(kDetgBevel));
 }
 
 void TForm1::DrawGridLines() {

@@ -4,6 +4,7 @@
 #include "fitting/sweep_source.h"
 #include "base/fp_fault.h"
 #include "form/evaluate_detg.h"
+#include "form/field_names.h"
 #include "form/fill_boundary_matrix.h"
 #include "form/map_constants.h"
 #include "form/tform1.h"
@@ -31,7 +32,7 @@ std::unique_ptr<DetGInputSource> SweepSource(const TForm1& form) {
 MapStart MapStartOf(const TForm1& form, int a, int b) {
   const FloatingPointFlagsKept kept;
   MapStart start{StateWithStackFields(form), AxisConstant(a), AxisConstant(b),
-                 form.Number("Edit231")};
+                 form.Number(kZScaleField)};
   EnsureEvaluationUnits(form, start.state);
   return start;
 }

@@ -6,6 +6,7 @@
 #include "detg/velocity_grid.h"
 #include "base/fp_fault.h"
 #include "form/detg_plot.h"
+#include "form/field_names.h"
 #include "form/fill_boundary_matrix.h"
 #include "form/input_checks.h"
 #include "form/state_restore.h"
@@ -20,9 +21,10 @@ constexpr long long kScanPointsPerProgress = 2048;
 // Everything the scan refuses, checked before anything is written or drawn.
 void RefuseUnusableScan(const TForm1& form) {
   RefuseUnphysicalInputs(form);
-  RefuseEndlessVelocityGrid(form.Number("Edit180"), form.Number("Edit181"),
-                            form.Number("Edit179"));
-  RefuseOversizedDetgScan(form.Number("Edit180"), form.Number("Edit181"), form.Number("Edit179"));
+  RefuseEndlessVelocityGrid(form.Number(kVMinField), form.Number(kVMaxField),
+                            form.Number(kVStepField));
+  RefuseOversizedDetgScan(form.Number(kVMinField), form.Number(kVMaxField),
+                          form.Number(kVStepField));
   ReadDetYAxis(form);
 }
 
@@ -36,8 +38,8 @@ void MoveToPixel(TForm1& form, const std::optional<Pixel>& p) {
 // The red det_g = 0 line across the whole velocity range of "Abs" and "Real".
 void DrawZeroLine(TForm1& form, const PlotScale& scale) {
   form.canvas.penColor = colors::Red;
-  MoveToPixel(form, MapFinite(scale, form.Number("Edit180"), 0));
-  if (const std::optional<Pixel> end = MapFinite(scale, form.Number("Edit181"), 0)) {
+  MoveToPixel(form, MapFinite(scale, form.Number(kVMinField), 0));
+  if (const std::optional<Pixel> end = MapFinite(scale, form.Number(kVMaxField), 0)) {
     form.state.pixelX = end->x;
     form.state.pixelY = end->y;
     form.canvas.LineTo(end->x, end->y);
@@ -50,7 +52,7 @@ void ScanPoint(TForm1& form, const PlotScale& scale, TraceFile& trace) {
   SimulationState& s = form.state;
   const DetRepresentation representation = ChosenRepresentation(form);
 
-  s.laserM = form.Number("Edit4") * 1e-9L;
+  s.laserM = form.Number(kLaserField) * 1e-9L;
   s.qScan = ScanWaveNumber(s.selAngleRad, s.laserM);
   CheckFloatingPoint();
   FillBoundaryMatrixAt(form, s.qScan);
@@ -63,7 +65,7 @@ void ScanPoint(TForm1& form, const PlotScale& scale, TraceFile& trace) {
   form.detG = DeterminantOf(form.BoundaryMatrix, form.numerics);
   const long double modulus = Modulus(form.detG);
   CheckFloatingPoint();
-  form.SetText("MaskEdit48", FormatComplex(form.detG.re, form.detG.im, 1, 10));
+  form.SetText(kDetgValueField, FormatComplex(form.detG.re, form.detG.im, 1, 10));
   trace.WriteLine(s.scanV, modulus);
   form.records.detgScan.push_back({s.scanV, form.detG.re, form.detG.im, modulus});
 
@@ -76,8 +78,8 @@ void ScanPoint(TForm1& form, const PlotScale& scale, TraceFile& trace) {
   }
   const DetSegment segment{s.segX0, s.segY0, s.segX1, s.segY1};
   if (start && end &&
-      SegmentInsideLimits(segment, ReadDetYAxis(form), form.Number("Edit180"),
-                          form.Number("Edit181"))) {
+      SegmentInsideLimits(segment, ReadDetYAxis(form), form.Number(kVMinField),
+                          form.Number(kVMaxField))) {
     if (representation != DetRepresentation::LgAbs) form.canvas.penColor = colors::Black;
     form.canvas.LineTo(end->x, end->y);
   }
@@ -93,9 +95,9 @@ void TForm1::ScanDetG() {
   state.gpaToPa = 1e9L;
   MarkMeasuredModes();
 
-  state.vStep = Number("Edit179");
-  state.vMin = Number("Edit180");
-  state.vMax = Number("Edit181");
+  state.vStep = Number(kVStepField);
+  state.vMin = Number(kVMinField);
+  state.vMax = Number(kVMaxField);
   ResizeMatrix(BoundaryMatrix, 14, 14);
   StoreDetAxes(*this);
   const PlotScale scale = DetPlotScale(*this, 1, 0);

@@ -3,6 +3,7 @@
 #include <iterator>
 #include <optional>
 
+#include "form/field_names.h"
 #include "form/tform1.h"
 #include "io/replace_file.h"
 #include "io/text_file.h"
@@ -10,8 +11,9 @@
 namespace {
 
 // The hold boxes of the eight Handy Mode constants.
-const char* const kHoldBoxes[] = {"CheckBox23", "CheckBox24", "CheckBox9",  "CheckBox10",
-                                  "CheckBox11", "CheckBox12", "CheckBox13", "CheckBox14"};
+const char* const kHoldBoxes[] = {kSubstrateC11HoldBox, kSubstrateC12HoldBox, kLayer1C11HoldBox,
+                                  kLayer1C12HoldBox,    kLayer2C11HoldBox,    kLayer2C12HoldBox,
+                                  kLayer3C11HoldBox,    kLayer3C12HoldBox};
 
 // The kind of value a control keeps; nothing for controls that keep none (buttons, labels).
 std::optional<SessionValue::Kind> KindOf(const Control& c) {

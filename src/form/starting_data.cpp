@@ -1,3 +1,4 @@
+#include "form/field_names.h"
 #include "form/handy_constants.h"
 #include "form/input_checks.h"
 #include "form/measured_fields.h"
@@ -51,10 +52,10 @@ void TForm1::TakeStartingData() {
     SetText(a.c44ModifiedField, Digits4((c11 - c12) * 0.5L));
   }
 
-  state.laserNm = Number("Edit4");
-  state.thicknessNm[0] = Number("Edit6");
-  state.thicknessNm[1] = Number("Edit138");
-  state.thicknessNm[2] = Number("Edit140");
+  state.laserNm = Number(kLaserField);
+  state.thicknessNm[0] = Number(kLayer1ThicknessField);
+  state.thicknessNm[1] = Number(kLayer2ThicknessField);
+  state.thicknessNm[2] = Number(kLayer3ThicknessField);
   state.depthNm[0] = state.thicknessNm[0];
   state.depthNm[1] = state.thicknessNm[0] + state.thicknessNm[1];
   state.depthNm[2] = (state.thicknessNm[0] + state.thicknessNm[1]) + state.thicknessNm[2];

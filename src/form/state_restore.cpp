@@ -1,10 +1,7 @@
 #include "form/state_restore.h"
 
+#include "form/field_names.h"
 #include "form/tform1.h"
-
-namespace {
-constexpr const char* kCorrelatorField = "MaskEdit41";
-}  // namespace
 
 StateRestore::StateRestore(TForm1& form)
     : form_(form),
