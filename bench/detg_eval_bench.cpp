@@ -1,6 +1,7 @@
 #include <benchmark/benchmark.h>
 
 #include "model_stack_defaults.h"
+#include "model/certified_detg.h"
 #include "model/fast_determinant.h"
 #include "base/fp_fault.h"
 
@@ -31,6 +32,20 @@ void BM_EvaluateDetG(benchmark::State& state) {
 }
 BENCHMARK(BM_EvaluateDetG<DetGNumerics::Reference>);
 BENCHMARK(BM_EvaluateDetG<DetGNumerics::Fast>);
+
+// The certified double-precision evaluation over the same velocities; the share without a
+// certificate (which the 80-bit path then decides) as a counter.
+void BM_CertifiedDetG(benchmark::State& state) {
+  int uncertified = 0;
+  OverDefaultVelocities(state, [&uncertified](const StackInputs& in, ComplexMatrix&) {
+    const CertifiedDetG d = EvaluateDetGCertified(in);
+    uncertified += d.certified ? 0 : 1;
+    benchmark::DoNotOptimize(d);
+  });
+  state.counters["uncertified"] =
+      benchmark::Counter(uncertified, benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_CertifiedDetG);
 
 // The two fills alone.
 template <FillVariant Variant>
