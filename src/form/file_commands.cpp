@@ -81,12 +81,16 @@ bool ImportMeasured(TForm1& form, const std::string& path) {
   });
 }
 
-bool ExportResults(const TForm1& form, ExportKind kind, const std::string& path) {
+bool ExportText(const std::string& text, const std::string& path) {
   return Guarded("Cannot export to", path, [&] {
     std::string error;
-    if (ReplaceFile(path, ExportCsv(kind, form.records, form.state), error)) return true;
+    if (ReplaceFile(path, text, error)) return true;
     return Refuse("Cannot export to", path, error + "\nThe file there before is unchanged.");
   });
+}
+
+bool ExportResults(const TForm1& form, ExportKind kind, const std::string& path) {
+  return ExportText(ExportCsv(kind, form.records, form.state), path);
 }
 
 bool SavePicture(const std::string& png, const std::string& path) {

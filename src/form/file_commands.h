@@ -16,5 +16,7 @@ bool SaveSession(TForm1& form, const std::string& path);
 // kept where it stands, so that the state holds the imported measurement.
 bool ImportMeasured(TForm1& form, const std::string& path);
 bool ExportResults(const TForm1& form, ExportKind kind, const std::string& path);
+// Any exported text (CSV, a report) written safely over path.
+bool ExportText(const std::string& text, const std::string& path);
 // The window's picture, already encoded as PNG, written safely over path.
 bool SavePicture(const std::string& png, const std::string& path);

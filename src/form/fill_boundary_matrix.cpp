@@ -22,6 +22,12 @@ StackInputs ReadStackInputs(TForm1& form, long double q) {
   return StackOfState(form.state, q);
 }
 
+StackInputs CurrentModelStack(TForm1& form) {
+  StackInputs stack = ReadStackInputs(form, 0);
+  stack.G = 1e9L;
+  return stack;
+}
+
 void FillBoundaryMatrixAt(TForm1& form, long double q) {
   FillBoundaryElements(ReadStackInputs(form, q), form.BoundaryMatrix, FillOf(form.numerics));
 }

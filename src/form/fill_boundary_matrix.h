@@ -15,3 +15,7 @@ void ReadStackFields(const TForm1& form, SimulationState& s);
 
 // The refresh from the fields, then the inputs of that fill.
 StackInputs ReadStackInputs(TForm1& form, long double q);
+
+// The stack as the model sees it now, whether or not a scan has set the GPa factor yet: the
+// refresh from the fields, the modified constants, G = 1e9; v and q left 0.
+StackInputs CurrentModelStack(TForm1& form);

@@ -4,14 +4,13 @@
 #include "base/number_text.h"
 #include "fitting/fit_solver.h"
 #include "fitting/mode_finder.h"
-#include "form/evaluate_detg.h"
 #include "form/field_names.h"
+#include "form/file_commands.h"
 #include "form/fill_boundary_matrix.h"
 #include "form/handy_constants.h"
 #include "form/measured_fields.h"
 #include "form/tform1.h"
 #include "io/fit_report.h"
-#include "io/replace_file.h"
 
 namespace {
 
@@ -69,11 +68,6 @@ void WriteFittedFields(TForm1& form, const WindowFit& fit) {
 
 }  // namespace
 
-StackInputs WindowFitStack(TForm1& form) {
-  EnsureEvaluationUnits(form, form.state);
-  return ReadStackInputs(form, 0);
-}
-
 std::string WindowFitProblem(TForm1& form, const std::vector<std::string>& names,
                              FitProblem& problem) {
   problem = FitProblem();
@@ -83,7 +77,7 @@ std::string WindowFitProblem(TForm1& form, const std::vector<std::string>& names
     const std::string why = ReadColumn(form, column, problem.measurements);
     if (!why.empty()) return why;
   }
-  problem.stack = WindowFitStack(form);
+  problem.stack = CurrentModelStack(form);
   problem.laserNm = form.Number(kLaserField);
   if (!(problem.laserNm > 0)) return "the laser line (Edit4) is not a positive number";
   return RefusalOf(problem);
@@ -124,8 +118,5 @@ bool ExportWindowFit(const TForm1& form, const std::string& path) {
     MessageSink().Show("There is no fit to export.", kCaption);
     return false;
   }
-  std::string error;
-  if (ReplaceFile(path, FitReportJson(form.lastFit->result), error)) return true;
-  MessageSink().Show("Cannot write the fit report " + path + ":\n" + error, kCaption);
-  return false;
+  return ExportText(FitReportJson(form.lastFit->result), path);
 }

@@ -12,9 +12,6 @@ struct WindowFit {
   FitResult result;
 };
 
-// The stack as the window models it: the modified constants, the density and thickness fields.
-StackInputs WindowFitStack(TForm1& form);
-
 // The problem of the window as it stands: the stack from the modified constants, the density
 // and thickness fields and the laser line; every measured frequency typed in the measured-data
 // table (R, S_1 .. S_4 of each column with an angle), weighted by its +/- value. The reason

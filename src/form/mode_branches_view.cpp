@@ -3,6 +3,8 @@
 
 #include "form/dispersion_scale.h"
 #include "form/field_names.h"
+#include "form/file_commands.h"
+#include "form/fill_boundary_matrix.h"
 #include "form/mode_view.h"
 #include "form/tform1.h"
 #include "io/mode_csv.h"
@@ -70,5 +72,5 @@ void SetModeBranches(TForm1& form, bool on) {
 }
 
 bool ExportModeBranches(const TForm1& form, const std::string& path) {
-  return WriteCsvOrSay(path, ModeBranchesCsv(form.records.branches));
+  return ExportText(ModeBranchesCsv(form.records.branches), path);
 }

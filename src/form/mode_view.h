@@ -9,10 +9,6 @@
 
 class TForm1;
 
-// The stack as the model sees it now: densities and thicknesses from their fields, the
-// modified constants, GPa as 1e9.
-StackInputs CurrentModelStack(TForm1& form);
-
 // Every column of the measured-data table as it stands in the fields.
 std::vector<MeasuredAngle> MeasuredAnglesOfFields(const TForm1& form);
 
@@ -34,5 +30,3 @@ Rgb BranchColor(std::size_t index);
 // is shown through the message sink and gives false.
 bool ExportModeTable(TForm1& form, const std::string& path);
 bool ExportModeBranches(const TForm1& form, const std::string& path);
-// The CSV written safely over path, or the reason shown and false.
-bool WriteCsvOrSay(const std::string& path, const std::string& csv);

@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include "fitting/fit_parameters.h"
+#include "form/fill_boundary_matrix.h"
 #include "form/fit_window.h"
 #include "form/tform1.h"
 #include "qt/fit_residual_plot.h"
@@ -83,7 +84,7 @@ FitDialog::FitDialog(MainWindow& window, TForm1& form)
 }
 
 void FitDialog::ShowCurrentValues() {
-  const StackInputs stack = WindowFitStack(form_);
+  const StackInputs stack = CurrentModelStack(form_);
   const std::vector<std::string> names = FitParameterNames();
   for (std::size_t i = 0; i < names.size(); ++i)
     currentValues_[i]->setText(

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "base/number_text.h"
+#include "form/file_commands.h"
 #include "form/mode_view.h"
 #include "form/tform1.h"
 #include "io/mode_csv.h"
@@ -79,5 +80,5 @@ void ModeTableDialog::ExportCsv() {
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
   const std::string path = QFile::encodeName(dialog.selectedFiles().front()).toStdString();
   const std::string csv = ModeTableCsv(table_);
-  window_.Run([&] { form_.RunHandler([&] { WriteCsvOrSay(path, csv); }); });
+  window_.Run([&] { form_.RunHandler([&] { ExportText(csv, path); }); });
 }

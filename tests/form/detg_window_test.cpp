@@ -1,6 +1,3 @@
-#include <signal.h>
-#include <sys/resource.h>
-
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -14,6 +11,7 @@
 #include "detg/measured_velocity.h"
 #include "base/komunikat.h"
 #include "recording_sink.h"
+#include "file_size_limit.h"
 #include "temp_dir.h"
 #include "base/number_text.h"
 #include "form/tform1.h"
@@ -284,15 +282,11 @@ TEST_F(DetgWindow, ATraceCutShortBySpaceIsReportedOnceInTheStatusLine) {
   std::vector<std::string> status;
   form_.onStatus = [&](const std::string& text) { status.push_back(text); };
   // The file size limit stops the trace after 100 bytes, as a full disk would.
-  rlimit old{};
-  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
-  rlimit tight = old;
-  tight.rlim_cur = 100;
-  const auto previous = signal(SIGXFSZ, SIG_IGN);
-  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tight), 0);
-  Run(&TForm1::ScanDetG);
-  setrlimit(RLIMIT_FSIZE, &old);
-  signal(SIGXFSZ, previous);
+  {
+    const FileSizeLimit limit(100);
+    ASSERT_TRUE(limit.Active());
+    Run(&TForm1::ScanDetG);
+  }
   ASSERT_EQ(status.size(), 1u);
   EXPECT_NE(status[0].find("test.txt is incomplete"), std::string::npos) << status[0];
   EXPECT_TRUE(sink_.shown.empty()) << "the scan itself succeeded: no box";

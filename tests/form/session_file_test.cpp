@@ -1,5 +1,3 @@
-#include <signal.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/types.h>
 #include <unistd.h>
@@ -11,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "recording_sink.h"
+#include "file_size_limit.h"
 #include "temp_dir.h"
 #include "form/file_commands.h"
 #include "form/session_file.h"
@@ -151,15 +150,12 @@ TEST_F(SessionFile, AFailedSaveLeavesTheOldFileIntactAndSaysWhy) {
   ASSERT_EQ(chmod(file.c_str(), 0640), 0);
 
   // A disk that fills up during the write: the file size limit stops it after 8 bytes.
-  rlimit old{};
-  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
-  rlimit tight = old;
-  tight.rlim_cur = 8;
-  const auto previous = signal(SIGXFSZ, SIG_IGN);
-  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tight), 0);
-  const bool saved_ok = SaveSession(saved, file);
-  setrlimit(RLIMIT_FSIZE, &old);
-  signal(SIGXFSZ, previous);
+  bool saved_ok = false;
+  {
+    const FileSizeLimit limit(8);
+    ASSERT_TRUE(limit.Active());
+    saved_ok = SaveSession(saved, file);
+  }
   EXPECT_FALSE(saved_ok);
   EXPECT_EQ(ReadWholeFile(file), "old contents");
   ASSERT_EQ(sink.shown.size(), 1u);
