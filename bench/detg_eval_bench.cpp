@@ -3,6 +3,7 @@
 #include "model_stack_defaults.h"
 #include "model/certified_detg.h"
 #include "model/fast_determinant.h"
+#include "model/lanes.h"
 #include "base/fp_fault.h"
 
 namespace {
@@ -46,6 +47,22 @@ void BM_CertifiedDetG(benchmark::State& state) {
       benchmark::Counter(uncertified, benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(BM_CertifiedDetG);
+
+// The same, kLanes velocities at a time side by side; time per evaluation.
+void BM_CertifiedDetGLanes(benchmark::State& state) {
+  StackInputs in[kLanes];
+  CertifiedDetG d[kLanes];
+  int step = 0;
+  for (auto _ : state) {
+    for (StackInputs& lane : in) {
+      lane = DefaultStack(3000 + (step++ % 1000) * 3.0L);
+    }
+    EvaluateDetGCertifiedLanes(in, kLanes, d);
+    benchmark::DoNotOptimize(d);
+  }
+  state.SetItemsProcessed(state.iterations() * kLanes);
+}
+BENCHMARK(BM_CertifiedDetGLanes);
 
 // The two fills alone.
 template <FillVariant Variant>

@@ -4,37 +4,16 @@
 #include <cmath>
 #include <utility>
 
-#include "model/bounded_real.h"
-#include "model/complex_matrix.h"
+#include "model/bounded_pivoting.h"
 
 namespace {
 
 constexpr int kN = BoundedMatrix::kOrder;
 
-// Margins on moduli compared with the 80-bit path's, which takes the diagonal candidate's
-// through double and hypot and the others through sqrtl: with the rounding of the comparisons
-// here, a few units of 2^-53 against the 2^-48 of the margins.
-constexpr double kLow = 1 - 0x1p-48;
-constexpr double kHigh = 1 + 0x1p-48;
-
-// A pivot whose bound exceeds this share of its modulus gets no certificate.
-constexpr double kMaxPivotError = 0.125;
-
-// Candidates the 80-bit path may take in one column, and pivot sequences followed in all.
-// Ties come from equal media on both sides of a zero-thickness layer: its rows repeat.
-constexpr int kMaxCandidates = 2;
+// Pivot sequences followed in all.
 constexpr int kMaxPaths = 4;
 
-// Error of a complex product relative to mag(a) mag(b) (2^-52 for each evaluation), and of
-// the product of all fourteen pivots relative to its modulus (2^-51 per factor).
-constexpr double kProductError = 3 * kRoundoff;
-constexpr double kDiagonalProductError = 64 * kRoundoff;
-
-double Mag(double re, double im) { return std::fabs(re) + std::fabs(im); }
-
-// The elimination so far along one pivot sequence: |d - v80| <= rad for every element d and
-// the 80-bit path's v80 if it took the same pivots. Bounds on moduli use mag = |re| + |im|,
-// which is at least the modulus, and mag(v80) <= mag(d) + 1.5 rad.
+// The elimination so far along one pivot sequence.
 struct PathState {
   BoundedMatrix& m;
   int end[kN];  // last column of each row that may hold a non-zero
@@ -52,76 +31,27 @@ struct PathState {
     for (int r = 0; r < kN; ++r) {
       end[r] = -1;
       for (int c = kN - 1; c >= 0 && end[r] < 0; --c)
-        if (!ExactZero(r, c)) end[r] = c;
+        if (!ExactZero(At(r, c))) end[r] = c;
     }
   }
 
-  // An element that is 0 here and, to the sign, in the 80-bit path.
-  bool ExactZero(int r, int c) const {
-    return m.re[r][c] == 0 && m.im[r][c] == 0 && m.rad[r][c] == 0;
-  }
+  BoundedEntry At(int r, int c) const { return {m.re[r][c], m.im[r][c], m.rad[r][c]}; }
 
-  // Within 2^-52 of the modulus; beyond the range of squares the flags end the certificate.
-  double Modulus(int r, int c) const {
-    return std::sqrt(m.re[r][c] * m.re[r][c] + m.im[r][c] * m.im[r][c]);
-  }
-
-  // Bounds on the modulus the 80-bit path computes for a candidate.
-  double LowModulus(int r, int c) const {
-    return (Modulus(r, c) * kLow - m.rad[r][c] * kBoundSlack) * kLow;
-  }
-  double HighModulus(int r, int c) const {
-    return (Modulus(r, c) * kHigh + m.rad[r][c] * kBoundSlack) * kHigh;
-  }
-
-  // The first row of the largest modulus in column k; -1 if all are exact zeros.
-  int LargestRow(int k) const {
-    int p = -1;
-    double best = -1;
-    for (int i = k; i < kN; ++i) {
-      if (ExactZero(i, k)) continue;
-      const double s = m.re[i][k] * m.re[i][k] + m.im[i][k] * m.im[i][k];
-      if (best < s) {
-        best = s;
-        p = i;
-      }
-    }
-    return p;
-  }
-
-  // The rows the 80-bit path may choose in column k, the largest here first: every
-  // candidate whose modulus there could reach the largest one's. 0 if more than kMax.
-  int PossiblePivots(int k, int rows[kMaxCandidates]) const {
-    const int p = LargestRow(k);
-    if (p < 0) return 0;
-    const double low = LowModulus(p, k);
-    int n = 0;
-    rows[n++] = p;
-    for (int i = k; i < kN; ++i) {
-      if (i == p || ExactZero(i, k)) continue;
-      if ((Mag(m.re[i][k], m.im[i][k]) + m.rad[i][k] * kBoundSlack) * kHigh < low) continue;
-      if (HighModulus(i, k) < low) continue;
-      if (n == kMaxCandidates) return 0;
-      rows[n++] = i;
-    }
-    return n;
+  int PossiblePivots(int k, int rows[kMaxPivotCandidates]) const {
+    return ::PossiblePivots(kN, k, rows, [this](int r, int c) { return At(r, c); });
   }
 
   // Takes row p as the pivot of column k; false when it is too uncertain or may fall below
   // the pivot threshold of the 80-bit path.
   bool Pivot(int k, int p) {
-    const double modulus = Modulus(p, k) * kLow;
-    const double r = m.rad[p][k] * kBoundSlack;
-    if (!(r <= kMaxPivotError * modulus)) return false;
-    const double low = modulus - r;  // |v80| of the pivot is at least this
-    if (!(low * kLow > kPivotThreshold)) return false;
+    const std::optional<PivotBound> bound = BoundOfPivot(At(p, k));
+    if (!bound) return false;
     if (p != k) {
       SwapRows(k, p);
       odd = !odd;
     }
-    const double rho = r / modulus;
-    pivotErrors += rho * (1 + pivotErrors);
-    Eliminate(k, (rho + 12 * kRoundoff) / low);
+    pivotErrors = WithPivotError(pivotErrors, bound->rho);
+    Eliminate(k, bound->rw);
     return true;
   }
 
@@ -134,21 +64,10 @@ struct PathState {
     std::swap(end[k], end[p]);
   }
 
-  // Subtracts f times pivot row k from the rows below, f = M[j][k] w, with the pivot's
-  // reciprocal w by Smith's method. Its bound rw: |1/P - 1/P80| <= rad / (|P| |P80|), and
-  // each evaluation's Smith quotient is within 8 roundings of 1/P in every part.
+  // Subtracts f times pivot row k from the rows below, f = M[j][k] w.
   void Eliminate(int k, double rw) {
-    const double a = m.re[k][k], b = m.im[k][k];
     double wr, wi;
-    if (std::fabs(a) <= std::fabs(b)) {
-      const double q = a / b, den = (q * q + 1) * b;
-      wr = q / den;
-      wi = -1 / den;
-    } else {
-      const double q = b / a, den = (q * q + 1) * a;
-      wr = 1 / den;
-      wi = -q / den;
-    }
+    SmithReciprocal(m.re[k][k], m.im[k][k], wr, wi);
     const double mw = Mag(wr, wi);
     double mp[kN], rp[kN];
     for (int c = k + 1; c <= end[k]; ++c) {
@@ -156,32 +75,13 @@ struct PathState {
       mp[c] = Mag(m.re[k][c], m.im[k][c]) + 1.5 * rp[c];
     }
     for (int j = k + 1; j < kN; ++j) {
-      if (ExactZero(j, k)) continue;
-      const double xr = m.re[j][k], xi = m.im[j][k], rx = m.rad[j][k];
-      const double fr = xr * wr - xi * wi, fi = xr * wi + xi * wr;
-      const double mx = Mag(xr, xi);
-      const double rf =
-          mx * rw + (mw + rw) * rx + kProductError * (mx + 1.5 * rx) * (mw + 1.5 * rw);
-      const double mf = Mag(fr, fi) + 1.5 * rf;
-      UpdateRow(j, k, fr, fi, mp, rp, mf, rf + kProductError * mf);
+      if (ExactZero(At(j, k))) continue;
+      const RowMultiplier<double> f =
+          MultiplierOf(m.re[j][k], m.im[j][k], m.rad[j][k], wr, wi, mw, rw);
+      for (int c = k + 1; c <= end[k]; ++c)
+        UpdateElement(m.re[j][c], m.im[j][c], m.rad[j][c], m.re[k][c], m.im[k][c], mp[c], rp[c],
+                      f);
       end[j] = std::max(end[j], end[k]);
-    }
-  }
-
-  // x -= p f over the pivot row's columns. The product's bound is mp rf + mf rp plus its
-  // rounding kProductError mp mf (mp, mf bound the moduli in both evaluations), folded in af.
-  void UpdateRow(int j, int k, double fr, double fi, const double* mp, const double* rp,
-                 double mf, double af) {
-    double* re = m.re[j];
-    double* im = m.im[j];
-    double* rad = m.rad[j];
-    const double* pre = m.re[k];
-    const double* pim = m.im[k];
-    for (int c = k + 1; c <= end[k]; ++c) {
-      re[c] = re[c] - (pre[c] * fr - pim[c] * fi);
-      im[c] = im[c] - (pre[c] * fi + pim[c] * fr);
-      const double rt = mp[c] * af + mf * rp[c];
-      rad[c] = rad[c] + rt + kRoundoff * (Mag(re[c], im[c]) + rad[c] + rt);
     }
   }
 };
@@ -193,18 +93,12 @@ struct PathDeterminant {
 
 PathDeterminant DeterminantOf(const PathState& s) {
   double dr = 1, di = 0;
-  for (int i = 0; i < kN; ++i) {
-    const double pr = s.m.re[i][i], pi = s.m.im[i][i];
-    const double nr = dr * pr - di * pi;
-    di = dr * pi + di * pr;
-    dr = nr;
-  }
+  for (int i = 0; i < kN; ++i) MultiplyBy(dr, di, s.m.re[i][i], s.m.im[i][i]);
   if (s.odd) {
     dr = -dr;
     di = -di;
   }
-  const double sum = s.pivotErrors + kDiagonalProductError * (1 + s.pivotErrors);
-  return {dr, di, sum / (1 - kDiagonalProductError)};
+  return {dr, di, DiagonalProductBound(s.pivotErrors)};
 }
 
 // Follows every pivot sequence the 80-bit path may take; the last one completed is the
@@ -213,7 +107,7 @@ class PathFollower {
  public:
   bool Follow(PathState& s, int k) {
     for (; k < kN; ++k) {
-      int rows[kMaxCandidates];
+      int rows[kMaxPivotCandidates];
       const int n = s.PossiblePivots(k, rows);
       if (n == 0) return false;
       for (int i = 1; i < n; ++i) {

@@ -14,35 +14,59 @@ constexpr double kLibraryError = 10 * kRoundoff;
 // Beyond this the argument of an exponential is too uncertain to be worth bounding.
 constexpr double kMaxExpArgumentError = 0x1p-20;
 
+// The fill is written once for one matrix (T = double) and for kLanes matrices side by side
+// (T = Lanes); every lane goes through the scalar fill's operations. What the 80-bit path
+// decides (the branch of a decay constant) must be the same in every lane.
+template <class T>
+constexpr int kLaneCount = 1;
+template <>
+constexpr int kLaneCount<Lanes> = kLanes;
+
+double& LaneOf(double& x, int) { return x; }
+double& LaneOf(Lanes& x, int l) { return x[l]; }
+
+template <class T>
+Bounded<T> One() {
+  return {T{} + 1, T{}};
+}
+
+// Per lane, an 80-bit number of that lane's inputs rounded to double.
+template <class T, class Value>
+Bounded<T> RoundedPerLane(const Value& value) {
+  Bounded<T> x;
+  for (int l = 0; l < kLaneCount<T>; ++l) {
+    const BoundedReal rounded = Rounded(value(l));
+    LaneOf(x.v, l) = rounded.v;
+    LaneOf(x.r, l) = rounded.r;
+  }
+  return x;
+}
+
 // k or i k: every component of a partial wave is one of the two.
+template <class T>
 struct BoundedAxis {
-  BoundedReal k;
+  Bounded<T> k;
   bool imaginary = false;
 };
 
 // The exponent s = sign a, or sign i b, with s^2 = a^2 or -b^2.
+template <class T>
 struct BoundedExponent {
   bool propagating = false;
   double sign = 1;
-  BoundedReal mag, square;
+  Bounded<T> mag, square;
 };
 
-// The 80-bit path's branch and magnitude, bit for bit, then rounded to double.
-BoundedExponent ExponentFrom(long double x) {
-  const WaveExponent e = ExponentOf(x, 1);
-  const BoundedReal mag = Rounded(e.mag);
-  const BoundedReal m2 = mag * mag;
-  return {e.propagating, 1, mag, e.propagating ? -m2 : m2};
-}
-
-BoundedExponent WithSign(BoundedExponent e, double sign) {
+template <class T>
+BoundedExponent<T> WithSign(BoundedExponent<T> e, double sign) {
   e.sign = sign;
   return e;
 }
 
 // value * s.
-BoundedAxis TimesExponent(const BoundedAxis& value, const BoundedExponent& e) {
-  BoundedReal p = value.k * e.mag;
+template <class T>
+BoundedAxis<T> TimesExponent(const BoundedAxis<T>& value, const BoundedExponent<T>& e) {
+  Bounded<T> p = value.k * e.mag;
   if (e.sign < 0) p = -p;
   if (!e.propagating) return {p, value.imaginary};
   if (value.imaginary) return {-p, false};
@@ -50,137 +74,122 @@ BoundedAxis TimesExponent(const BoundedAxis& value, const BoundedExponent& e) {
 }
 
 // The constants of one medium, and G q c44 and c11 - c12 as the components use them.
+template <class T>
 struct MediumTerms {
-  BoundedReal c11, c12, gqc44, shearModulus2;
+  Bounded<T> c11, c12, gqc44, shearModulus2;
 };
 
-MediumTerms TermsOf(const StackInputs& in, int k, const BoundedReal& gq) {
-  const BoundedReal c11 = Rounded(in.c11[k]), c12 = Rounded(in.c12[k]);
-  return {c11, c12, gq * Rounded(in.c44[k]), c11 - c12};
-}
-
 // Displacement x, displacement z, shear and normal traction (both times -i).
-void TransverseComponents(const MediumTerms& m, const BoundedExponent& e, const BoundedReal& gq,
-                          BoundedAxis out[4]) {
-  const BoundedReal one{1, 0};
-  out[0] = TimesExponent({one, true}, e);
-  out[1] = {one, false};
-  out[2] = {m.gqc44 * (one + e.square), false};
-  const BoundedAxis t = TimesExponent({gq, true}, e);
+template <class T>
+void TransverseComponents(const MediumTerms<T>& m, const BoundedExponent<T>& e,
+                          const Bounded<T>& gq, BoundedAxis<T> out[4]) {
+  out[0] = TimesExponent<T>({One<T>(), true}, e);
+  out[1] = {One<T>(), false};
+  out[2] = {m.gqc44 * (One<T>() + e.square), false};
+  const BoundedAxis<T> t = TimesExponent<T>({gq, true}, e);
   out[3] = {-(t.k * m.shearModulus2), t.imaginary};
 }
 
-void LongitudinalComponents(const MediumTerms& m, const BoundedExponent& e,
-                            const BoundedReal& gq, BoundedAxis out[4]) {
-  const BoundedReal one{1, 0};
-  out[0] = {one, false};
-  out[1] = TimesExponent({{-1, 0}, true}, e);
-  out[2] = TimesExponent({{-2 * m.gqc44.v, 2 * m.gqc44.r}, true}, e);
+template <class T>
+void LongitudinalComponents(const MediumTerms<T>& m, const BoundedExponent<T>& e,
+                            const Bounded<T>& gq, BoundedAxis<T> out[4]) {
+  out[0] = {One<T>(), false};
+  out[1] = TimesExponent<T>({-One<T>(), true}, e);
+  out[2] = TimesExponent<T>({{-2 * m.gqc44.v, 2 * m.gqc44.r}, true}, e);
   out[3] = {gq * (m.c12 - m.c11 * e.square), false};
 }
 
 // The free-surface shear divided by G c44: q (1 + s^2), or -2i q s.
-BoundedAxis ScaledShear(bool transverse, const BoundedExponent& e, const BoundedReal& q) {
-  if (transverse) return {q * (BoundedReal{1, 0} + e.square), false};
-  return TimesExponent({{-2 * q.v, 2 * q.r}, true}, e);
+template <class T>
+BoundedAxis<T> ScaledShear(bool transverse, const BoundedExponent<T>& e, const Bounded<T>& q) {
+  if (transverse) return {q * (One<T>() + e.square), false};
+  return TimesExponent<T>({{-2 * q.v, 2 * q.r}, true}, e);
 }
 
 // exp(q s z) of one wave: real, or cos + i sign sin.
+template <class T>
 struct BoundedPhase {
-  BoundedReal re, im;
+  Bounded<T> re, im;
   bool oscillating = false;
 };
 
-// The phases of the - and + waves of one exponent magnitude at height z. For the 80-bit
-// path the arguments of the pair are exact negatives of each other.
-bool PhasePairAt(const BoundedExponent& e, const BoundedReal& q, const BoundedReal& z,
-                 BoundedPhase& minus, BoundedPhase& plus) {
-  const BoundedReal arg = q * e.mag * z;
-  if (e.propagating) {
-    // cos and sin move by at most the argument's error.
-    double s, c;
-    sincos(arg.v, &s, &c);
-    const BoundedReal cosine{c, arg.r + kLibraryError * (std::fabs(c) + arg.r)};
-    const BoundedReal sine{s, arg.r + kLibraryError * (std::fabs(s) + arg.r)};
-    plus = {cosine, sine, true};
-    minus = {cosine, -sine, true};
-    return true;
-  }
-  if (!(arg.r <= kMaxExpArgumentError)) return false;
-  // |e^x - e^y| <= e^x (e^r - 1) <= e^x r (1 + r) for |x - y| <= r <= 1; the extra 2^-40
-  // covers e^x against the computed exponential.
-  const double spread = (1 + 0x1p-40) * arg.r * (1 + arg.r) + kLibraryError;
-  const double grow = std::exp(arg.v);
-  const double decay = 1 / grow;
-  plus = {{grow, grow * spread}, {0, 0}, false};
-  minus = {{decay, decay * spread}, {0, 0}, false};
-  return true;
+template <class T>
+void Store(T& re, T& im, T& rad, const Bounded<T>& r, const Bounded<T>& i) {
+  re = r.v;
+  im = i.v;
+  rad = r.r + i.r;
 }
 
-void Store(BoundedMatrix& m, int row, int col, const BoundedReal& re, const BoundedReal& im) {
-  m.re[row][col] = re.v;
-  m.im[row][col] = im.v;
-  m.rad[row][col] = re.r + im.r;
+template <class Matrix, class T>
+void Store(Matrix& m, int row, int col, const Bounded<T>& re, const Bounded<T>& im) {
+  Store(m.re[row][col], m.im[row][col], m.rad[row][col], re, im);
 }
 
 // value * phase, or the value itself where the phase is exactly 1 (phase == nullptr).
-void StoreElement(BoundedMatrix& m, int row, int col, const BoundedAxis& value,
-                  const BoundedPhase* phase) {
-  const BoundedReal zero{0, 0};
+template <class Matrix, class T>
+void StoreElement(Matrix& m, int row, int col, const BoundedAxis<T>& value,
+                  const BoundedPhase<T>* phase) {
+  const Bounded<T> zero{};
   if (!phase) {
     if (value.imaginary) return Store(m, row, col, zero, value.k);
     return Store(m, row, col, value.k, zero);
   }
   if (!phase->oscillating) {
-    const BoundedReal p = value.k * phase->re;
+    const Bounded<T> p = value.k * phase->re;
     if (value.imaginary) return Store(m, row, col, zero, p);
     return Store(m, row, col, p, zero);
   }
-  const BoundedReal a = value.k * phase->re, b = value.k * phase->im;
+  const Bounded<T> a = value.k * phase->re, b = value.k * phase->im;
   if (value.imaginary) return Store(m, row, col, -b, a);
   Store(m, row, col, a, b);
 }
 
 // sign * component c of the wave times the phase into rows firstRow..firstRow + 3.
-void StoreInterfaceRows(BoundedMatrix& m, int col, int firstRow, double sign,
-                        const BoundedAxis comps[4], const BoundedPhase* phase) {
+template <class Matrix, class T>
+void StoreInterfaceRows(Matrix& m, int col, int firstRow, double sign,
+                        const BoundedAxis<T> comps[4], const BoundedPhase<T>* phase) {
   for (int c = 0; c < 4; ++c) {
-    const BoundedAxis value{sign < 0 ? -comps[c].k : comps[c].k, comps[c].imaginary};
+    const BoundedAxis<T> value{sign < 0 ? -comps[c].k : comps[c].k, comps[c].imaginary};
     StoreElement(m, firstRow + c, col, value, phase);
   }
 }
 
+// The velocity ratio of one wave exactly as the 80-bit fill forms it: the same branch.
+long double VelocityRatio(const StackInputs& in, int k, bool transverse) {
+  return transverse ? in.density[k] * in.v * in.v / (in.c44[k] * in.G)
+                    : in.density[k] * in.v * in.v / (in.c11[k] * in.G);
+}
+
+template <class Matrix, class T>
 class BoundedWriter {
  public:
-  BoundedWriter(const StackInputs& in, BoundedMatrix& m) : in_(in), m_(m) {
-    q_ = Rounded(in.q);
-    gq_ = Rounded(in.G) * q_;
-    long double depth[3];
-    DepthsFromThicknesses(in.thicknessM, depth);
-    for (int k = 0; k < 3; ++k) z_[k + 1] = Rounded(depth[k]);
+  BoundedWriter(const StackInputs* const* in, Matrix& m) : in_(in), m_(m) {
+    q_ = RoundedPerLane<T>([in](int l) { return in[l]->q; });
+    gq_ = RoundedPerLane<T>([in](int l) { return in[l]->G; }) * q_;
+    long double depth[kLaneCount<T>][3];
+    for (int l = 0; l < kLaneCount<T>; ++l) DepthsFromThicknesses(in[l]->thicknessM, depth[l]);
+    for (int k = 0; k < 3; ++k)
+      z_[k + 1] = RoundedPerLane<T>([&depth, k](int l) { return depth[l][k]; });
   }
 
   // Both waves of one kind (transverse or longitudinal) of medium k.
-  bool WriteWaves(int k, bool transverse) {
-    // The velocity ratio exactly as the 80-bit fill forms it: the same branch decision.
-    const long double x = transverse ? in_.density[k] * in_.v * in_.v / (in_.c44[k] * in_.G)
-                                     : in_.density[k] * in_.v * in_.v / (in_.c11[k] * in_.G);
-    const BoundedExponent e = ExponentFrom(x);
-    const MediumTerms terms = TermsOf(in_, k, gq_);
+  void WriteWaves(int k, bool transverse) {
+    const BoundedExponent<T> e = ExponentOf(k, transverse);
+    const MediumTerms<T> terms = TermsOf(k);
     const int kind = transverse ? 0 : 1;
     if (k == 0) {
-      BoundedAxis comps[4];
+      BoundedAxis<T> comps[4];
       Components(terms, e, transverse, comps);
-      StoreInterfaceRows(m_, kind, 0, 1, comps, nullptr);
-      return true;
+      StoreInterfaceRows(m_, kind, 0, 1, comps, static_cast<const BoundedPhase<T>*>(nullptr));
+      return;
     }
-    BoundedPhase lower[2], upper[2];  // - wave, + wave
-    if (k > 1 && !PhasePairAt(e, q_, z_[k - 1], lower[0], lower[1])) return false;
-    if (!PhasePairAt(e, q_, z_[k], upper[0], upper[1])) return false;
+    BoundedPhase<T> lower[2], upper[2];  // - wave, + wave
+    if (k > 1) PhasePairAt(e, z_[k - 1], lower[0], lower[1]);
+    PhasePairAt(e, z_[k], upper[0], upper[1]);
     for (int plus = 0; plus < 2; ++plus) {
       const int col = 4 * k - 2 + kind + 2 * plus;
-      const BoundedExponent signed_ = WithSign(e, plus ? 1 : -1);
-      BoundedAxis comps[4];
+      const BoundedExponent<T> signed_ = WithSign(e, plus ? 1 : -1);
+      BoundedAxis<T> comps[4];
       Components(terms, signed_, transverse, comps);
       StoreInterfaceRows(m_, col, 4 * (k - 1), -1, comps, k == 1 ? nullptr : &lower[plus]);
       if (k < 3) {
@@ -190,31 +199,112 @@ class BoundedWriter {
       StoreElement(m_, 12, col, ScaledShear(transverse, signed_, q_), &upper[plus]);
       StoreElement(m_, 13, col, comps[3], &upper[plus]);
     }
-    return true;
   }
 
+  // Lanes where a real exponential's argument was too uncertain to bound it.
+  bool Failed(int l) const { return failed_[l]; }
+
  private:
-  void Components(const MediumTerms& terms, const BoundedExponent& e, bool transverse,
-                  BoundedAxis comps[4]) const {
+  // The 80-bit path's branch and magnitude, bit for bit, then rounded to double.
+  BoundedExponent<T> ExponentOf(int k, bool transverse) const {
+    bool propagating = false;
+    const Bounded<T> mag = RoundedPerLane<T>([this, k, transverse, &propagating](int l) {
+      const WaveExponent e = ::ExponentOf(VelocityRatio(*in_[l], k, transverse), 1);
+      propagating = e.propagating;  // the same in every lane
+      return e.mag;
+    });
+    const Bounded<T> m2 = mag * mag;
+    return {propagating, 1, mag, propagating ? -m2 : m2};
+  }
+
+  MediumTerms<T> TermsOf(int k) const {
+    const Bounded<T> c11 = RoundedPerLane<T>([this, k](int l) { return in_[l]->c11[k]; });
+    const Bounded<T> c12 = RoundedPerLane<T>([this, k](int l) { return in_[l]->c12[k]; });
+    const Bounded<T> c44 = RoundedPerLane<T>([this, k](int l) { return in_[l]->c44[k]; });
+    return {c11, c12, gq_ * c44, c11 - c12};
+  }
+
+  void Components(const MediumTerms<T>& terms, const BoundedExponent<T>& e, bool transverse,
+                  BoundedAxis<T> comps[4]) const {
     if (transverse)
       TransverseComponents(terms, e, gq_, comps);
     else
       LongitudinalComponents(terms, e, gq_, comps);
   }
 
-  const StackInputs& in_;
-  BoundedMatrix& m_;
-  BoundedReal q_, gq_;
-  BoundedReal z_[4];  // interface heights; z_[0] = 0 is never used
+  // The phases of the - and + waves of one exponent magnitude at height z. For the 80-bit
+  // path the arguments of the pair are exact negatives of each other.
+  void PhasePairAt(const BoundedExponent<T>& e, const Bounded<T>& z, BoundedPhase<T>& minus,
+                   BoundedPhase<T>& plus) {
+    Bounded<T> arg = q_ * e.mag * z;
+    if (e.propagating) {
+      // cos and sin move by at most the argument's error.
+      T s, c;
+      for (int l = 0; l < kLaneCount<T>; ++l) sincos(LaneOf(arg.v, l), &LaneOf(s, l), &LaneOf(c, l));
+      const Bounded<T> cosine{c, arg.r + kLibraryError * (Abs(c) + arg.r)};
+      const Bounded<T> sine{s, arg.r + kLibraryError * (Abs(s) + arg.r)};
+      plus = {cosine, sine, true};
+      minus = {cosine, -sine, true};
+      return;
+    }
+    for (int l = 0; l < kLaneCount<T>; ++l) {
+      if (LaneOf(arg.r, l) <= kMaxExpArgumentError) continue;
+      failed_[l] = true;
+      LaneOf(arg.v, l) = 0;  // a failed lane's exponential must raise no flag
+    }
+    // |e^x - e^y| <= e^x (e^r - 1) <= e^x r (1 + r) for |x - y| <= r <= 1; the extra 2^-40
+    // covers e^x against the computed exponential.
+    const T spread = (1 + 0x1p-40) * arg.r * (1 + arg.r) + kLibraryError;
+    T grow;
+    for (int l = 0; l < kLaneCount<T>; ++l) LaneOf(grow, l) = std::exp(LaneOf(arg.v, l));
+    const T decay = 1 / grow;
+    plus = {{grow, grow * spread}, {}, false};
+    minus = {{decay, decay * spread}, {}, false};
+  }
+
+  const StackInputs* const* in_;  // one per lane
+  Matrix& m_;
+  Bounded<T> q_, gq_;
+  Bounded<T> z_[4];  // interface heights; z_[0] = 0 is never used
+  bool failed_[kLaneCount<T>] = {};
 };
+
+template <class Matrix, class T>
+void Fill(const StackInputs* const* in, Matrix& m, bool filled[kLaneCount<T>]) {
+  m = Matrix{};
+  BoundedWriter<Matrix, T> writer(in, m);
+  for (int k = 0; k < 4; ++k)
+    for (bool transverse : {true, false}) writer.WriteWaves(k, transverse);
+  for (int l = 0; l < kLaneCount<T>; ++l) filled[l] = !writer.Failed(l);
+}
 
 }  // namespace
 
 bool FillBoundedMatrix(const StackInputs& in, BoundedMatrix& m) {
-  m = BoundedMatrix{};
-  BoundedWriter writer(in, m);
+  const StackInputs* lane = &in;
+  bool filled;
+  Fill<BoundedMatrix, double>(&lane, m, &filled);
+  return filled;
+}
+
+unsigned PropagationPattern(const StackInputs& in) {
+  unsigned pattern = 0;
   for (int k = 0; k < 4; ++k)
-    for (bool transverse : {true, false})
-      if (!writer.WriteWaves(k, transverse)) return false;
-  return true;
+    for (int kind = 0; kind < 2; ++kind)
+      if (Propagates(VelocityRatio(in, k, kind == 0))) pattern |= 1u << (2 * k + kind);
+  return pattern;
+}
+
+__attribute__((target_clones("avx2", "default"), flatten)) void FillLanesMatrix(
+    const StackInputs* const in[kLanes], LanesMatrix& m, bool filled[kLanes]) {
+  Fill<LanesMatrix, Lanes>(in, m, filled);
+}
+
+void SetLane(LanesMatrix& lanes, int l, const BoundedMatrix& m) {
+  for (int r = 0; r < BoundedMatrix::kOrder; ++r)
+    for (int c = 0; c < BoundedMatrix::kOrder; ++c) {
+      lanes.re[r][c][l] = m.re[r][c];
+      lanes.im[r][c][l] = m.im[r][c];
+      lanes.rad[r][c][l] = m.rad[r][c];
+    }
 }

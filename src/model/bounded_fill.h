@@ -1,5 +1,6 @@
 #pragma once
 #include "model/boundary_fill.h"
+#include "model/lanes.h"
 
 // The boundary-condition matrix in double precision, every element with a bound on its
 // distance (complex modulus) to the element of the 80-bit fill from the same inputs.
@@ -11,8 +12,27 @@ struct BoundedMatrix {
   double rad[kOrder][kOrder];
 };
 
+// kLanes bounded matrices side by side, lane l of every element holding matrix l's.
+struct LanesMatrix {
+  static constexpr int kOrder = BoundedMatrix::kOrder;
+  Lanes re[kOrder][kOrder];
+  Lanes im[kOrder][kOrder];
+  Lanes rad[kOrder][kOrder];
+};
+
 // Writes all 196 elements. The branch of every decay constant is decided by the 80-bit path's
 // own test on its own velocity ratio, so near a bulk velocity both take the same branch.
 // False when a real exponential's argument is too uncertain to bound it. Floating-point flags
 // raised meanwhile (a zero constant, an overflowing exponential) are the caller's to test.
 bool FillBoundedMatrix(const StackInputs& in, BoundedMatrix& m);
+
+// Which of the eight decay constants (transverse and longitudinal of each medium, in that
+// order, bit 2k + kind) the 80-bit path takes as propagating.
+unsigned PropagationPattern(const StackInputs& in);
+
+// FillBoundedMatrix of kLanes inputs of one propagation pattern at once, lane l from in[l]:
+// bit for bit the same matrices. filled[l] is what FillBoundedMatrix would return.
+void FillLanesMatrix(const StackInputs* const in[kLanes], LanesMatrix& m, bool filled[kLanes]);
+
+// Places one matrix in lane l.
+void SetLane(LanesMatrix& lanes, int l, const BoundedMatrix& m);

@@ -1,6 +1,8 @@
 #pragma once
 #include <cmath>
 
+#include "model/lanes.h"
+
 // Double-precision numbers that carry a bound on their distance to the value the 80-bit
 // evaluation computes for the same quantity from the same inputs.
 //
@@ -15,10 +17,13 @@
 inline constexpr double kRoundoff = 0x1.004p-53;  // 2^-53 + 2^-63
 inline constexpr double kBoundSlack = 1 + 0x1p-40;
 
-struct BoundedReal {
-  double v = 0;  // the double value
-  double r = 0;  // |v - reference value| <= r
+// v is a double, or a vector of doubles (Lanes) bounded lane by lane with the same operations.
+template <class T>
+struct Bounded {
+  T v{};  // the double value
+  T r{};  // |v - reference value| <= r
 };
+using BoundedReal = Bounded<double>;
 
 // An 80-bit number rounded to double: exact in the reference, off by half an ulp here.
 inline BoundedReal Rounded(long double x) {
@@ -26,16 +31,24 @@ inline BoundedReal Rounded(long double x) {
   return {v, 0x1p-53 * std::fabs(v)};
 }
 
-inline BoundedReal operator-(const BoundedReal& a) { return {-a.v, a.r}; }
+template <class T>
+Bounded<T> operator-(const Bounded<T>& a) {
+  return {-a.v, a.r};
+}
 
-inline BoundedReal operator*(const BoundedReal& a, const BoundedReal& b) {
-  const double ma = std::fabs(a.v), mb = std::fabs(b.v);
+template <class T>
+Bounded<T> operator*(const Bounded<T>& a, const Bounded<T>& b) {
+  const T ma = Abs(a.v), mb = Abs(b.v);
   return {a.v * b.v, ma * b.r + (mb + b.r) * a.r + kRoundoff * (ma + a.r) * (mb + b.r)};
 }
 
-inline BoundedReal operator+(const BoundedReal& a, const BoundedReal& b) {
-  const double v = a.v + b.v;
-  return {v, a.r + b.r + kRoundoff * (std::fabs(v) + a.r + b.r)};
+template <class T>
+Bounded<T> operator+(const Bounded<T>& a, const Bounded<T>& b) {
+  const T v = a.v + b.v;
+  return {v, a.r + b.r + kRoundoff * (Abs(v) + a.r + b.r)};
 }
 
-inline BoundedReal operator-(const BoundedReal& a, const BoundedReal& b) { return a + (-b); }
+template <class T>
+Bounded<T> operator-(const Bounded<T>& a, const Bounded<T>& b) {
+  return a + (-b);
+}

@@ -1,11 +1,15 @@
 #include "model/certified_detg.h"
 
+#include <algorithm>
 #include <cfenv>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 #include "model/bounded_elimination.h"
 #include "model/bounded_fill.h"
 #include "model/bounded_real.h"
+#include "model/lanes_elimination.h"
 #include "base/fp_fault.h"
 
 namespace {
@@ -39,4 +43,56 @@ CertifiedDetG EvaluateDetGCertified(const StackInputs& in) {
   if (FillBoundedMatrix(in, m)) det = BoundedDeterminant(m);
   if (std::fetestexcept(kWatchedFlags)) return {};
   return det;
+}
+
+namespace {
+
+// Up to kLanes inputs of one propagation pattern side by side; the unused lanes repeat the
+// first. Where the lanes raised a floating-point flag, each input is evaluated by itself,
+// which tells whose it was.
+void EvaluateGroup(const StackInputs* const in[kLanes], int n, CertifiedDetG* const out[kLanes]) {
+  const StackInputs* side[kLanes];
+  for (int l = 0; l < kLanes; ++l) side[l] = in[l < n ? l : 0];
+  std::feclearexcept(kWatchedFlags);
+  LanesMatrix lanes;
+  bool used[kLanes];
+  FillLanesMatrix(side, lanes, used);
+  for (int l = n; l < kLanes; ++l) used[l] = false;
+  LaneResult results[kLanes];
+  LanesDeterminant(lanes, used, results);
+  const bool flagged = std::fetestexcept(kWatchedFlags);
+  for (int l = 0; l < n; ++l) {
+    if (flagged || results[l].alone)
+      *out[l] = EvaluateDetGCertified(*in[l]);
+    else
+      *out[l] = used[l] ? results[l].det : CertifiedDetG{};
+  }
+}
+
+}  // namespace
+
+void EvaluateDetGCertifiedLanes(const StackInputs* in, std::size_t n, CertifiedDetG* out) {
+  const FloatingPointFlagsKept kept;
+  std::vector<std::pair<unsigned, std::size_t>> byPattern;
+  for (std::size_t i = 0; i < n; ++i) {
+    if (FiniteInputs(in[i]))
+      byPattern.emplace_back(PropagationPattern(in[i]), i);
+    else
+      out[i] = {};
+  }
+  std::stable_sort(byPattern.begin(), byPattern.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (std::size_t begin = 0; begin < byPattern.size();) {
+    const StackInputs* groupIn[kLanes];
+    CertifiedDetG* groupOut[kLanes];
+    int size = 0;
+    for (; size < kLanes && begin + size < byPattern.size() &&
+           byPattern[begin + size].first == byPattern[begin].first;
+         ++size) {
+      groupIn[size] = &in[byPattern[begin + size].second];
+      groupOut[size] = &out[byPattern[begin + size].second];
+    }
+    EvaluateGroup(groupIn, size, groupOut);
+    begin += size;
+  }
 }

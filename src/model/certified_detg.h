@@ -1,4 +1,6 @@
 #pragma once
+#include <cstddef>
+
 #include "model/boundary_fill.h"
 
 // det_g in double precision with a proof of its accuracy. When certified,
@@ -18,3 +20,7 @@ struct CertifiedDetG {
 // floating-point fault, overflow or underflow occurred; the 80-bit path then decides (and
 // raises the fault). The caller's floating-point fault flags are left as they were.
 CertifiedDetG EvaluateDetGCertified(const StackInputs& in);
+
+// EvaluateDetGCertified of n inputs, several at once side by side in the lanes of vectors: the
+// same values, bit for bit.
+void EvaluateDetGCertifiedLanes(const StackInputs* in, std::size_t n, CertifiedDetG* out);

@@ -65,7 +65,7 @@ std::vector<CertifiedDetG> EvaluateDetGCertifiedBatch(const std::vector<StackInp
       const std::size_t begin = nextSlice.fetch_add(kSlice);
       if (begin >= inputs.size()) return;
       const std::size_t end = std::min(inputs.size(), begin + kSlice);
-      for (std::size_t i = begin; i < end; ++i) values[i] = EvaluateDetGCertified(inputs[i]);
+      EvaluateDetGCertifiedLanes(&inputs[begin], end - begin, &values[begin]);
     }
   });
   return values;

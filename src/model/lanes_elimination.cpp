@@ -1,0 +1,192 @@
+#include "model/lanes_elimination.h"
+
+#include <algorithm>
+#include <optional>
+#include <utility>
+
+#include "model/bounded_pivoting.h"
+
+namespace {
+
+constexpr int kN = LanesMatrix::kOrder;
+
+LaneMask MaskOf(const bool lanes[kLanes]) {
+  LaneMask mask{};
+  for (int l = 0; l < kLanes; ++l) mask[l] = lanes[l] ? -1 : 0;
+  return mask;
+}
+
+bool Any(LaneMask mask) {
+  LaneMask folded = mask;
+  for (int l = 1; l < kLanes; ++l) folded[0] |= mask[l];
+  return folded[0] != 0;
+}
+
+// The elimination of every live lane along its own pivots, which must be the only candidates
+// the 80-bit path has; the others leave.
+class LanesElimination {
+ public:
+  LanesElimination(LanesMatrix& m, const bool used[kLanes], LaneResult out[kLanes])
+      : m_(m), out_(out) {
+    for (int l = 0; l < kLanes; ++l) live_[l] = used[l];
+    for (int r = 0; r < kN; ++r) {
+      end_[r] = LaneMask{} - 1;
+      for (int c = kN - 1; c >= 0; --c) end_[r] = end_[r] < 0 && NonZero(r, c) ? c : end_[r];
+    }
+  }
+
+  void Run() {
+    for (int k = 0; k < kN; ++k) {
+      int pivot[kLanes] = {};
+      Lanes rw{};
+      ChoosePivots(k, pivot, rw);
+      if (!Any(MaskOf(live_))) return;
+      SwapRows(k, pivot);
+      Eliminate(k, rw);
+    }
+    Finish();
+  }
+
+ private:
+  BoundedEntry At(int l, int r, int c) const {
+    return {m_.re[r][c][l], m_.im[r][c][l], m_.rad[r][c][l]};
+  }
+
+  LaneMask NonZero(int r, int c) const {
+    return m_.re[r][c] != 0 || m_.im[r][c] != 0 || m_.rad[r][c] != 0;
+  }
+
+  void Leave(int l, bool alone) {
+    live_[l] = false;
+    out_[l] = {CertifiedDetG{}, alone};
+  }
+
+  // The pivot of column k in every live lane, as PossiblePivots and BoundOfPivot choose it,
+  // the lanes side by side. A lane with a second candidate is left to be eliminated by itself.
+  void ChoosePivots(int k, int pivot[kLanes], Lanes& rw) {
+    Lanes best = Lanes{} - 1;
+    LaneMask largest = LaneMask{} - 1;
+    for (int i = k; i < kN; ++i) {
+      const Lanes square = m_.re[i][k] * m_.re[i][k] + m_.im[i][k] * m_.im[i][k];
+      const LaneMask larger = NonZero(i, k) && best < square;
+      best = larger ? square : best;
+      largest = larger ? LaneMask{} + i : largest;
+    }
+    Lanes low{};
+    for (int l = 0; l < kLanes; ++l) {
+      if (!live_[l]) continue;
+      if (largest[l] < 0) Leave(l, false);
+      else low[l] = LowModulus(At(l, static_cast<int>(largest[l]), k));
+    }
+    LaneMask others{};
+    for (int i = k; i < kN; ++i) {
+      const Lanes re = m_.re[i][k], im = m_.im[i][k], rad = m_.rad[i][k];
+      const LaneMask reachMag = !((Mag(re, im) + rad * kBoundSlack) * kPivotHigh < low);
+      const LaneMask candidate = (largest != i) & NonZero(i, k) & reachMag;
+      if (!Any(candidate)) continue;
+      const Lanes modulus = Sqrt(re * re + im * im);
+      others |= candidate & !((modulus * kPivotHigh + rad * kBoundSlack) * kPivotHigh < low);
+    }
+    for (int l = 0; l < kLanes; ++l) {
+      if (!live_[l]) continue;
+      if (others[l]) {
+        Leave(l, true);
+        continue;
+      }
+      pivot[l] = static_cast<int>(largest[l]);
+      const std::optional<PivotBound> bound = BoundOfPivot(At(l, pivot[l], k));
+      if (!bound) {
+        Leave(l, false);
+        continue;
+      }
+      rw[l] = bound->rw;
+      odd_[l] = odd_[l] != (pivot[l] != k);
+      pivotErrors_[l] = WithPivotError(pivotErrors_[l], bound->rho);
+    }
+  }
+
+  // Every live lane swaps row k with its pivot's row; the lanes of one pivot row at once.
+  void SwapRows(int k, const int pivot[kLanes]) {
+    for (int p = k + 1; p < kN; ++p) {
+      bool swaps[kLanes];
+      for (int l = 0; l < kLanes; ++l) swaps[l] = live_[l] && pivot[l] == p;
+      const LaneMask mask = MaskOf(swaps);
+      if (!Any(mask)) continue;
+      for (int c = k; c < kN; ++c) {
+        SwapWhere(mask, m_.re[k][c], m_.re[p][c]);
+        SwapWhere(mask, m_.im[k][c], m_.im[p][c]);
+        SwapWhere(mask, m_.rad[k][c], m_.rad[p][c]);
+      }
+      const LaneMask endK = end_[k];
+      end_[k] = mask ? end_[p] : end_[k];
+      end_[p] = mask ? endK : end_[p];
+    }
+  }
+
+  static void SwapWhere(LaneMask mask, Lanes& a, Lanes& b) {
+    const Lanes keep = a;
+    a = Select(mask, b, a);
+    b = Select(mask, keep, b);
+  }
+
+  // Row j of a lane takes part where the lane is live and its element in column k is not an
+  // exact zero; column c where it lies within the lane's pivot row.
+  void Eliminate(int k, Lanes rw) {
+    const LaneMask live = MaskOf(live_);
+    // Left lanes divide by 1: they must raise no flag.
+    Lanes wr, wi;
+    SmithReciprocal(Select(live, m_.re[k][k], Lanes{} + 1), Select(live, m_.im[k][k], Lanes{}),
+                    wr, wi);
+    const Lanes mw = Mag(wr, wi);
+    const LaneMask pivotEnd = live ? end_[k] : LaneMask{} - 1;
+    int last = k;
+    for (int l = 0; l < kLanes; ++l) last = std::max(last, static_cast<int>(pivotEnd[l]));
+    Lanes mp[kN], rp[kN];
+    for (int c = k + 1; c <= last; ++c) {
+      rp[c] = m_.rad[k][c];
+      mp[c] = Mag(m_.re[k][c], m_.im[k][c]) + 1.5 * rp[c];
+    }
+    for (int j = k + 1; j < kN; ++j) {
+      const LaneMask row = live & NonZero(j, k);
+      if (!Any(row)) continue;
+      const RowMultiplier<Lanes> f =
+          MultiplierOf(m_.re[j][k], m_.im[j][k], m_.rad[j][k], wr, wi, mw, rw);
+      for (int c = k + 1; c <= last; ++c) {
+        Lanes re = m_.re[j][c], im = m_.im[j][c], rad = m_.rad[j][c];
+        UpdateElement(re, im, rad, m_.re[k][c], m_.im[k][c], mp[c], rp[c], f);
+        const LaneMask update = row & (c <= pivotEnd);
+        m_.re[j][c] = Select(update, re, m_.re[j][c]);
+        m_.im[j][c] = Select(update, im, m_.im[j][c]);
+        m_.rad[j][c] = Select(update, rad, m_.rad[j][c]);
+      }
+      end_[j] = row && end_[k] > end_[j] ? end_[k] : end_[j];
+    }
+  }
+
+  void Finish() {
+    const LaneMask live = MaskOf(live_);
+    Lanes dr = Lanes{} + 1, di{};
+    for (int i = 0; i < kN; ++i)
+      MultiplyBy(dr, di, Select(live, m_.re[i][i], Lanes{} + 1), Select(live, m_.im[i][i], Lanes{}));
+    for (int l = 0; l < kLanes; ++l) {
+      if (!live_[l]) continue;
+      const double rel = DiagonalProductBound(pivotErrors_[l]) * kBoundSlack;
+      out_[l] = {};
+      if (rel < 1) out_[l].det = {true, odd_[l] ? -dr[l] : dr[l], odd_[l] ? -di[l] : di[l], rel};
+    }
+  }
+
+  LanesMatrix& m_;
+  LaneResult* out_;
+  bool live_[kLanes];
+  LaneMask end_[kN];  // per lane, the last column of each row that may hold a non-zero
+  bool odd_[kLanes] = {};
+  double pivotErrors_[kLanes] = {};
+};
+
+}  // namespace
+
+__attribute__((target_clones("avx2", "default"), flatten)) void LanesDeterminant(
+    LanesMatrix& m, const bool used[kLanes], LaneResult out[kLanes]) {
+  LanesElimination(m, used, out).Run();
+}
