@@ -44,14 +44,14 @@ struct PathState {
   // Takes row p as the pivot of column k; false when it is too uncertain or may fall below
   // the pivot threshold of the 80-bit path.
   bool Pivot(int k, int p) {
-    const std::optional<PivotBound> bound = BoundOfPivot(At(p, k));
-    if (!bound) return false;
+    const PivotBounds<double> bound = BoundsOfPivot(At(p, k));
+    if (!bound.ok) return false;
     if (p != k) {
       SwapRows(k, p);
       odd = !odd;
     }
-    pivotErrors = WithPivotError(pivotErrors, bound->rho);
-    Eliminate(k, bound->rw);
+    pivotErrors = WithPivotError(pivotErrors, bound.rho);
+    Eliminate(k, bound.rw);
     return true;
   }
 

@@ -1,6 +1,5 @@
 #pragma once
 #include <cmath>
-#include <optional>
 
 #include "model/bounded_real.h"
 #include "model/complex_matrix.h"
@@ -29,18 +28,25 @@ inline constexpr int kMaxPivotCandidates = 2;
 inline constexpr double kProductError = 3 * kRoundoff;
 inline constexpr double kDiagonalProductError = 64 * kRoundoff;
 
-struct BoundedEntry {
-  double re = 0, im = 0, rad = 0;
+// One element: re, im and its bound, of one matrix (T = double) or of every lane (T = Lanes).
+template <class T>
+struct Entry {
+  T re{}, im{}, rad{};
 };
+using BoundedEntry = Entry<double>;
 
 // An element that is 0 here and, to the sign, in the 80-bit path.
 inline bool ExactZero(const BoundedEntry& e) { return e.re == 0 && e.im == 0 && e.rad == 0; }
 
 // Within 2^-52 of the modulus; beyond the range of squares the flags end the certificate.
-inline double Modulus(const BoundedEntry& e) { return std::sqrt(e.re * e.re + e.im * e.im); }
+template <class T>
+T Modulus(const Entry<T>& e) {
+  return Sqrt(e.re * e.re + e.im * e.im);
+}
 
 // Bounds on the modulus the 80-bit path computes for a candidate.
-inline double LowModulus(const BoundedEntry& e) {
+template <class T>
+T LowModulus(const Entry<T>& e) {
   return (Modulus(e) * kPivotLow - e.rad * kBoundSlack) * kPivotLow;
 }
 inline double HighModulus(const BoundedEntry& e) {
@@ -80,23 +86,29 @@ int PossiblePivots(int n, int k, int rows[kMaxPivotCandidates], const At& at) {
 
 // What a pivot adds to the bounds: its relative error rho, and the bound rw on its reciprocal
 // (|1/P - 1/P80| <= rad / (|P| |P80|), and each evaluation's Smith quotient is within 8
-// roundings of 1/P in every part). Nothing when it is too uncertain or may fall below the
-// pivot threshold of the 80-bit path.
-struct PivotBound {
-  double rho = 0, rw = 0;
+// roundings of 1/P in every part). Not ok when it is too uncertain or may fall below the
+// pivot threshold of the 80-bit path; rho and rw are then meaningless but raised no flag.
+template <class T>
+struct PivotBounds {
+  decltype(T{} < T{}) ok;
+  T rho, rw;
 };
-inline std::optional<PivotBound> BoundOfPivot(const BoundedEntry& pivot) {
-  const double modulus = Modulus(pivot) * kPivotLow;
-  const double r = pivot.rad * kBoundSlack;
-  if (!(r <= kMaxPivotError * modulus)) return std::nullopt;
-  const double low = modulus - r;  // |v80| of the pivot is at least this
-  if (!(low * kPivotLow > kPivotThreshold)) return std::nullopt;
-  const double rho = r / modulus;
-  return PivotBound{rho, (rho + 12 * kRoundoff) / low};
+template <class T>
+PivotBounds<T> BoundsOfPivot(const Entry<T>& pivot) {
+  const T modulus = Modulus(pivot) * kPivotLow;
+  const T r = pivot.rad * kBoundSlack;
+  const T low = modulus - r;  // |v80| of the pivot is at least this
+  const auto ok = r <= kMaxPivotError * modulus && low * kPivotLow > kPivotThreshold;
+  const T one = T{} + 1;
+  const T rho = r / Select(ok, modulus, one);
+  return {ok, rho, (rho + 12 * kRoundoff) / Select(ok, low, one)};
 }
 
 // prod (1 + rho_k) - 1 over the pivots so far, after one more pivot.
-inline double WithPivotError(double errors, double rho) { return errors + rho * (1 + errors); }
+template <class T>
+T WithPivotError(T errors, T rho) {
+  return errors + rho * (1 + errors);
+}
 
 // The bound of the product of the pivots relative to its modulus.
 inline double DiagonalProductBound(double pivotErrors) {

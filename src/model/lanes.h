@@ -13,6 +13,7 @@ using LaneMask = std::int64_t __attribute__((vector_size(kLanes * sizeof(double)
 
 inline double Abs(double x) { return std::fabs(x); }
 inline double Select(bool pick, double a, double b) { return pick ? a : b; }
+inline double Sqrt(double x) { return std::sqrt(x); }
 
 inline Lanes Abs(Lanes x) {
   return reinterpret_cast<Lanes>(reinterpret_cast<LaneMask>(x) & INT64_MAX);

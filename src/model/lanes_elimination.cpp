@@ -1,7 +1,6 @@
 #include "model/lanes_elimination.h"
 
 #include <algorithm>
-#include <optional>
 #include <utility>
 
 #include "model/bounded_pivoting.h"
@@ -19,6 +18,12 @@ LaneMask MaskOf(const bool lanes[kLanes]) {
 bool Any(LaneMask mask) {
   LaneMask folded = mask;
   for (int l = 1; l < kLanes; ++l) folded[0] |= mask[l];
+  return folded[0] != 0;
+}
+
+bool All(LaneMask mask) {
+  LaneMask folded = mask;
+  for (int l = 1; l < kLanes; ++l) folded[0] &= mask[l];
   return folded[0] != 0;
 }
 
@@ -61,7 +66,7 @@ class LanesElimination {
     out_[l] = {CertifiedDetG{}, alone};
   }
 
-  // The pivot of column k in every live lane, as PossiblePivots and BoundOfPivot choose it,
+  // The pivot of column k in every live lane, as PossiblePivots and BoundsOfPivot choose it,
   // the lanes side by side. A lane with a second candidate is left to be eliminated by itself.
   void ChoosePivots(int k, int pivot[kLanes], Lanes& rw) {
     Lanes best = Lanes{} - 1;
@@ -72,37 +77,32 @@ class LanesElimination {
       best = larger ? square : best;
       largest = larger ? LaneMask{} + i : largest;
     }
-    Lanes low{};
+    Lanes pivotRe{}, pivotIm{}, pivotRad{};
     for (int l = 0; l < kLanes; ++l) {
-      if (!live_[l]) continue;
-      if (largest[l] < 0) Leave(l, false);
-      else low[l] = LowModulus(At(l, static_cast<int>(largest[l]), k));
+      pivot[l] = largest[l] < 0 ? k : static_cast<int>(largest[l]);
+      pivotRe[l] = m_.re[pivot[l]][k][l];
+      pivotIm[l] = m_.im[pivot[l]][k][l];
+      pivotRad[l] = m_.rad[pivot[l]][k][l];
     }
+    const Entry<Lanes> candidate{pivotRe, pivotIm, pivotRad};
+    const Lanes low = LowModulus(candidate);
     LaneMask others{};
     for (int i = k; i < kN; ++i) {
       const Lanes re = m_.re[i][k], im = m_.im[i][k], rad = m_.rad[i][k];
       const LaneMask reachMag = !((Mag(re, im) + rad * kBoundSlack) * kPivotHigh < low);
-      const LaneMask candidate = (largest != i) & NonZero(i, k) & reachMag;
-      if (!Any(candidate)) continue;
+      const LaneMask another = (largest != i) & NonZero(i, k) & reachMag;
+      if (!Any(another)) continue;
       const Lanes modulus = Sqrt(re * re + im * im);
-      others |= candidate & !((modulus * kPivotHigh + rad * kBoundSlack) * kPivotHigh < low);
+      others |= another & !((modulus * kPivotHigh + rad * kBoundSlack) * kPivotHigh < low);
     }
+    const PivotBounds<Lanes> bounds = BoundsOfPivot(candidate);
     for (int l = 0; l < kLanes; ++l) {
       if (!live_[l]) continue;
-      if (others[l]) {
-        Leave(l, true);
-        continue;
-      }
-      pivot[l] = static_cast<int>(largest[l]);
-      const std::optional<PivotBound> bound = BoundOfPivot(At(l, pivot[l], k));
-      if (!bound) {
-        Leave(l, false);
-        continue;
-      }
-      rw[l] = bound->rw;
-      odd_[l] = odd_[l] != (pivot[l] != k);
-      pivotErrors_[l] = WithPivotError(pivotErrors_[l], bound->rho);
+      if (largest[l] < 0 || others[l] || !bounds.ok[l]) Leave(l, largest[l] >= 0 && others[l]);
+      else odd_[l] = odd_[l] != (pivot[l] != k);
     }
+    pivotErrors_ = WithPivotError(pivotErrors_, bounds.rho);
+    rw = bounds.rw;
   }
 
   // Every live lane swaps row k with its pivot's row; the lanes of one pivot row at once.
@@ -139,8 +139,11 @@ class LanesElimination {
                     wr, wi);
     const Lanes mw = Mag(wr, wi);
     const LaneMask pivotEnd = live ? end_[k] : LaneMask{} - 1;
-    int last = k;
-    for (int l = 0; l < kLanes; ++l) last = std::max(last, static_cast<int>(pivotEnd[l]));
+    int last = k, lastInAll = kN - 1;
+    for (int l = 0; l < kLanes; ++l) {
+      last = std::max(last, static_cast<int>(pivotEnd[l]));
+      lastInAll = std::min(lastInAll, static_cast<int>(pivotEnd[l]));
+    }
     Lanes mp[kN], rp[kN];
     for (int c = k + 1; c <= last; ++c) {
       rp[c] = m_.rad[k][c];
@@ -151,7 +154,13 @@ class LanesElimination {
       if (!Any(row)) continue;
       const RowMultiplier<Lanes> f =
           MultiplierOf(m_.re[j][k], m_.im[j][k], m_.rad[j][k], wr, wi, mw, rw);
-      for (int c = k + 1; c <= last; ++c) {
+      int c = k + 1;
+      if (All(row)) {
+        for (; c <= lastInAll; ++c)
+          UpdateElement(m_.re[j][c], m_.im[j][c], m_.rad[j][c], m_.re[k][c], m_.im[k][c], mp[c],
+                        rp[c], f);
+      }
+      for (; c <= last; ++c) {
         Lanes re = m_.re[j][c], im = m_.im[j][c], rad = m_.rad[j][c];
         UpdateElement(re, im, rad, m_.re[k][c], m_.im[k][c], mp[c], rp[c], f);
         const LaneMask update = row & (c <= pivotEnd);
@@ -181,7 +190,7 @@ class LanesElimination {
   bool live_[kLanes];
   LaneMask end_[kN];  // per lane, the last column of each row that may hold a non-zero
   bool odd_[kLanes] = {};
-  double pivotErrors_[kLanes] = {};
+  Lanes pivotErrors_{};  // per lane, prod (1 + rho_k) - 1 over the pivots so far
 };
 
 }  // namespace
