@@ -201,16 +201,19 @@ class BoundedWriter {
     }
   }
 
-  // Lanes where a real exponential's argument was too uncertain to bound it.
-  bool Failed(int l) const { return failed_[l]; }
+  LaneFill Outcome(int l) const {
+    if (otherBranch_[l]) return LaneFill::OtherBranch;
+    return failed_[l] ? LaneFill::Uncertain : LaneFill::Filled;
+  }
 
  private:
   // The 80-bit path's branch and magnitude, bit for bit, then rounded to double.
-  BoundedExponent<T> ExponentOf(int k, bool transverse) const {
+  BoundedExponent<T> ExponentOf(int k, bool transverse) {
     bool propagating = false;
     const Bounded<T> mag = RoundedPerLane<T>([this, k, transverse, &propagating](int l) {
       const WaveExponent e = ::ExponentOf(VelocityRatio(*in_[l], k, transverse), 1);
-      propagating = e.propagating;  // the same in every lane
+      if (l == 0) propagating = e.propagating;
+      otherBranch_[l] = otherBranch_[l] || e.propagating != propagating;
       return e.mag;
     });
     const Bounded<T> m2 = mag * mag;
@@ -266,38 +269,31 @@ class BoundedWriter {
   Matrix& m_;
   Bounded<T> q_, gq_;
   Bounded<T> z_[4];  // interface heights; z_[0] = 0 is never used
-  bool failed_[kLaneCount<T>] = {};
+  bool failed_[kLaneCount<T>] = {};       // a real exponential's argument too uncertain
+  bool otherBranch_[kLaneCount<T>] = {};  // a decay constant on the other branch than lane 0's
 };
 
 template <class Matrix, class T>
-void Fill(const StackInputs* const* in, Matrix& m, bool filled[kLaneCount<T>]) {
+void Fill(const StackInputs* const* in, Matrix& m, LaneFill outcome[kLaneCount<T>]) {
   m = Matrix{};
   BoundedWriter<Matrix, T> writer(in, m);
   for (int k = 0; k < 4; ++k)
     for (bool transverse : {true, false}) writer.WriteWaves(k, transverse);
-  for (int l = 0; l < kLaneCount<T>; ++l) filled[l] = !writer.Failed(l);
+  for (int l = 0; l < kLaneCount<T>; ++l) outcome[l] = writer.Outcome(l);
 }
 
 }  // namespace
 
 bool FillBoundedMatrix(const StackInputs& in, BoundedMatrix& m) {
   const StackInputs* lane = &in;
-  bool filled;
-  Fill<BoundedMatrix, double>(&lane, m, &filled);
-  return filled;
-}
-
-unsigned PropagationPattern(const StackInputs& in) {
-  unsigned pattern = 0;
-  for (int k = 0; k < 4; ++k)
-    for (int kind = 0; kind < 2; ++kind)
-      if (Propagates(VelocityRatio(in, k, kind == 0))) pattern |= 1u << (2 * k + kind);
-  return pattern;
+  LaneFill outcome;
+  Fill<BoundedMatrix, double>(&lane, m, &outcome);
+  return outcome == LaneFill::Filled;
 }
 
 __attribute__((target_clones("avx2", "default"), flatten)) void FillLanesMatrix(
-    const StackInputs* const in[kLanes], LanesMatrix& m, bool filled[kLanes]) {
-  Fill<LanesMatrix, Lanes>(in, m, filled);
+    const StackInputs* const in[kLanes], LanesMatrix& m, LaneFill outcome[kLanes]) {
+  Fill<LanesMatrix, Lanes>(in, m, outcome);
 }
 
 void SetLane(LanesMatrix& lanes, int l, const BoundedMatrix& m) {

@@ -26,13 +26,11 @@ struct LanesMatrix {
 // raised meanwhile (a zero constant, an overflowing exponential) are the caller's to test.
 bool FillBoundedMatrix(const StackInputs& in, BoundedMatrix& m);
 
-// Which of the eight decay constants (transverse and longitudinal of each medium, in that
-// order, bit 2k + kind) the 80-bit path takes as propagating.
-unsigned PropagationPattern(const StackInputs& in);
-
-// FillBoundedMatrix of kLanes inputs of one propagation pattern at once, lane l from in[l]:
-// bit for bit the same matrices. filled[l] is what FillBoundedMatrix would return.
-void FillLanesMatrix(const StackInputs* const in[kLanes], LanesMatrix& m, bool filled[kLanes]);
+// FillBoundedMatrix of kLanes inputs at once, lane l from in[l]: bit for bit the same
+// matrices where the 80-bit path takes every decay constant on the same branch as in lane 0.
+// A lane where it does not is left to be filled by itself.
+enum class LaneFill { Filled, Uncertain, OtherBranch };
+void FillLanesMatrix(const StackInputs* const in[kLanes], LanesMatrix& m, LaneFill outcome[kLanes]);
 
 // Places one matrix in lane l.
 void SetLane(LanesMatrix& lanes, int l, const BoundedMatrix& m);

@@ -47,7 +47,20 @@ CertifiedDetG EvaluateDetGCertified(const StackInputs& in) {
 
 namespace {
 
-// Up to kLanes inputs of one propagation pattern side by side; the unused lanes repeat the
+// Which decay constants propagate, as double precision sees it: inputs alike go side by side.
+unsigned BranchHint(const StackInputs& in) {
+  const double v = static_cast<double>(in.v);
+  const double perDensity = v * v / static_cast<double>(in.G);
+  unsigned hint = 0;
+  for (int k = 0; k < 4; ++k) {
+    const double inertia = static_cast<double>(in.density[k]) * perDensity;
+    hint |= (inertia > static_cast<double>(in.c44[k])) << (2 * k);
+    hint |= (inertia > static_cast<double>(in.c11[k])) << (2 * k + 1);
+  }
+  return hint;
+}
+
+// Up to kLanes inputs alike side by side; the unused lanes repeat the
 // first. Where the lanes raised a floating-point flag, each input is evaluated by itself,
 // which tells whose it was.
 void EvaluateGroup(const StackInputs* const in[kLanes], int n, CertifiedDetG* const out[kLanes]) {
@@ -55,14 +68,15 @@ void EvaluateGroup(const StackInputs* const in[kLanes], int n, CertifiedDetG* co
   for (int l = 0; l < kLanes; ++l) side[l] = in[l < n ? l : 0];
   std::feclearexcept(kWatchedFlags);
   LanesMatrix lanes;
+  LaneFill filled[kLanes];
+  FillLanesMatrix(side, lanes, filled);
   bool used[kLanes];
-  FillLanesMatrix(side, lanes, used);
-  for (int l = n; l < kLanes; ++l) used[l] = false;
+  for (int l = 0; l < kLanes; ++l) used[l] = l < n && filled[l] == LaneFill::Filled;
   LaneResult results[kLanes];
   LanesDeterminant(lanes, used, results);
   const bool flagged = std::fetestexcept(kWatchedFlags);
   for (int l = 0; l < n; ++l) {
-    if (flagged || results[l].alone)
+    if (flagged || results[l].alone || filled[l] == LaneFill::OtherBranch)
       *out[l] = EvaluateDetGCertified(*in[l]);
     else
       *out[l] = used[l] ? results[l].det : CertifiedDetG{};
@@ -73,24 +87,24 @@ void EvaluateGroup(const StackInputs* const in[kLanes], int n, CertifiedDetG* co
 
 void EvaluateDetGCertifiedLanes(const StackInputs* in, std::size_t n, CertifiedDetG* out) {
   const FloatingPointFlagsKept kept;
-  std::vector<std::pair<unsigned, std::size_t>> byPattern;
+  std::vector<std::pair<unsigned, std::size_t>> byHint;
   for (std::size_t i = 0; i < n; ++i) {
     if (FiniteInputs(in[i]))
-      byPattern.emplace_back(PropagationPattern(in[i]), i);
+      byHint.emplace_back(BranchHint(in[i]), i);
     else
       out[i] = {};
   }
-  std::stable_sort(byPattern.begin(), byPattern.end(),
+  std::stable_sort(byHint.begin(), byHint.end(),
                    [](const auto& a, const auto& b) { return a.first < b.first; });
-  for (std::size_t begin = 0; begin < byPattern.size();) {
+  for (std::size_t begin = 0; begin < byHint.size();) {
     const StackInputs* groupIn[kLanes];
     CertifiedDetG* groupOut[kLanes];
     int size = 0;
-    for (; size < kLanes && begin + size < byPattern.size() &&
-           byPattern[begin + size].first == byPattern[begin].first;
+    for (; size < kLanes && begin + size < byHint.size() &&
+           byHint[begin + size].first == byHint[begin].first;
          ++size) {
-      groupIn[size] = &in[byPattern[begin + size].second];
-      groupOut[size] = &out[byPattern[begin + size].second];
+      groupIn[size] = &in[byHint[begin + size].second];
+      groupOut[size] = &out[byHint[begin + size].second];
     }
     EvaluateGroup(groupIn, size, groupOut);
     begin += size;

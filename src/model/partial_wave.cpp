@@ -4,7 +4,7 @@
 
 WaveExponent ExponentOf(long double x, long double sign) {
   const long double u = 1 - x;
-  if (Propagates(x)) return {true, sign, sqrtl(-u)};
+  if (u < 0) return {true, sign, sqrtl(-u)};
   return {false, sign, sqrtl(u)};
 }
 

@@ -11,7 +11,6 @@ struct WaveExponent {
 
 // Decides the branch of R(1 - x) by the strict test 1 - x < 0.
 WaveExponent ExponentOf(long double x, long double sign);
-inline bool Propagates(long double x) { return 1 - x < 0; }
 
 // A real number k standing for k (real) or i k (imaginary). Every component of a partial
 // wave is one of the two, so the elements need no complex products with zero parts.
