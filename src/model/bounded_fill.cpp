@@ -30,7 +30,15 @@ Bounded<T> One() {
   return {T{} + 1, T{}};
 }
 
-// Per lane, an 80-bit number of that lane's inputs rounded to double.
+// Per lane, an 80-bit number of that lane's inputs converted to double.
+template <class T, class Value>
+T PerLane(const Value& value) {
+  T x{};
+  for (int l = 0; l < kLaneCount<T>; ++l) LaneOf(x, l) = static_cast<double>(value(l));
+  return x;
+}
+
+// Per lane, an 80-bit number of that lane's inputs rounded to double, with its bound.
 template <class T, class Value>
 Bounded<T> RoundedPerLane(const Value& value) {
   Bounded<T> x;
@@ -207,15 +215,18 @@ class BoundedWriter {
   }
 
  private:
-  // The 80-bit path's branch and magnitude, bit for bit, then rounded to double.
+  // The 80-bit path's branch, and its magnitude sqrt |1 - x| taken in double from its
+  // |1 - x| rounded to double: within 1.5 units of 2^-53 of its own.
   BoundedExponent<T> ExponentOf(int k, bool transverse) {
     bool propagating = false;
-    const Bounded<T> mag = RoundedPerLane<T>([this, k, transverse, &propagating](int l) {
-      const WaveExponent e = ::ExponentOf(VelocityRatio(*in_[l], k, transverse), 1);
-      if (l == 0) propagating = e.propagating;
-      otherBranch_[l] = otherBranch_[l] || e.propagating != propagating;
-      return e.mag;
+    const T distance = PerLane<T>([this, k, transverse, &propagating](int l) {
+      const long double u = 1 - VelocityRatio(*in_[l], k, transverse);
+      if (l == 0) propagating = u < 0;
+      otherBranch_[l] = otherBranch_[l] || (u < 0) != propagating;
+      return fabsl(u);
     });
+    const T root = Sqrt(distance);
+    const Bounded<T> mag{root, 2 * kRoundoff * root};
     const Bounded<T> m2 = mag * mag;
     return {propagating, 1, mag, propagating ? -m2 : m2};
   }
