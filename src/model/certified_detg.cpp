@@ -60,13 +60,12 @@ unsigned BranchHint(const StackInputs& in) {
   return hint;
 }
 
-// Up to kLanes inputs alike side by side; the unused lanes repeat the
-// first. Where the lanes raised a floating-point flag, each input is evaluated by itself,
-// which tells whose it was.
+// Up to kLanes inputs alike side by side; the unused lanes repeat the first. Where the lanes
+// raised a floating-point flag, each input is evaluated by itself, which tells whose it was,
+// and the flags are cleared again: each group starts without them.
 void EvaluateGroup(const StackInputs* const in[kLanes], int n, CertifiedDetG* const out[kLanes]) {
   const StackInputs* side[kLanes];
   for (int l = 0; l < kLanes; ++l) side[l] = in[l < n ? l : 0];
-  std::feclearexcept(kWatchedFlags);
   LanesMatrix lanes;
   LaneFill filled[kLanes];
   FillLanesMatrix(side, lanes, filled);
@@ -81,6 +80,7 @@ void EvaluateGroup(const StackInputs* const in[kLanes], int n, CertifiedDetG* co
     else
       *out[l] = used[l] ? results[l].det : CertifiedDetG{};
   }
+  if (flagged) std::feclearexcept(kWatchedFlags);
 }
 
 }  // namespace
@@ -96,6 +96,7 @@ void EvaluateDetGCertifiedLanes(const StackInputs* in, std::size_t n, CertifiedD
   }
   std::stable_sort(byHint.begin(), byHint.end(),
                    [](const auto& a, const auto& b) { return a.first < b.first; });
+  std::feclearexcept(kWatchedFlags);
   for (std::size_t begin = 0; begin < byHint.size();) {
     const StackInputs* groupIn[kLanes];
     CertifiedDetG* groupOut[kLanes];
