@@ -34,9 +34,14 @@ class LanesElimination {
   LanesElimination(LanesMatrix& m, const bool used[kLanes], LaneResult out[kLanes])
       : m_(m), out_(out) {
     for (int l = 0; l < kLanes; ++l) live_[l] = used[l];
+    for (int c = 0; c < kN; ++c) lastRow_[c] = -1;
     for (int r = 0; r < kN; ++r) {
       end_[r] = LaneMask{} - 1;
-      for (int c = kN - 1; c >= 0; --c) end_[r] = end_[r] < 0 && NonZero(r, c) ? c : end_[r];
+      for (int c = kN - 1; c >= 0; --c) {
+        const LaneMask nonZero = NonZero(r, c);
+        end_[r] = end_[r] < 0 && nonZero ? c : end_[r];
+        if (Any(nonZero)) lastRow_[c] = r;
+      }
     }
   }
 
@@ -71,7 +76,7 @@ class LanesElimination {
   void ChoosePivots(int k, int pivot[kLanes], Lanes& rw) {
     Lanes best = Lanes{} - 1;
     LaneMask largest = LaneMask{} - 1;
-    for (int i = k; i < kN; ++i) {
+    for (int i = k; i <= lastRow_[k]; ++i) {
       const Lanes square = m_.re[i][k] * m_.re[i][k] + m_.im[i][k] * m_.im[i][k];
       const LaneMask larger = NonZero(i, k) && best < square;
       best = larger ? square : best;
@@ -87,7 +92,7 @@ class LanesElimination {
     const Entry<Lanes> candidate{pivotRe, pivotIm, pivotRad};
     const Lanes low = LowModulus(candidate);
     LaneMask others{};
-    for (int i = k; i < kN; ++i) {
+    for (int i = k; i <= lastRow_[k]; ++i) {
       const Lanes re = m_.re[i][k], im = m_.im[i][k], rad = m_.rad[i][k];
       const LaneMask reachMag = !((Mag(re, im) + rad * kBoundSlack) * kPivotHigh < low);
       const LaneMask another = (largest != i) & NonZero(i, k) & reachMag;
@@ -107,7 +112,7 @@ class LanesElimination {
 
   // Every live lane swaps row k with its pivot's row; the lanes of one pivot row at once.
   void SwapRows(int k, const int pivot[kLanes]) {
-    for (int p = k + 1; p < kN; ++p) {
+    for (int p = k + 1; p <= lastRow_[k]; ++p) {
       bool swaps[kLanes];
       for (int l = 0; l < kLanes; ++l) swaps[l] = live_[l] && pivot[l] == p;
       const LaneMask mask = MaskOf(swaps);
@@ -120,6 +125,7 @@ class LanesElimination {
       const LaneMask endK = end_[k];
       end_[k] = mask ? end_[p] : end_[k];
       end_[p] = mask ? endK : end_[p];
+      for (int c = k; c < kN; ++c) lastRow_[c] = std::max(lastRow_[c], p);
     }
   }
 
@@ -149,7 +155,7 @@ class LanesElimination {
       rp[c] = m_.rad[k][c];
       mp[c] = Mag(m_.re[k][c], m_.im[k][c]) + 1.5 * rp[c];
     }
-    for (int j = k + 1; j < kN; ++j) {
+    for (int j = k + 1; j <= lastRow_[k]; ++j) {
       const LaneMask row = live & NonZero(j, k);
       if (!Any(row)) continue;
       const RowMultiplier<Lanes> f =
@@ -169,6 +175,7 @@ class LanesElimination {
         m_.rad[j][c] = Select(update, rad, m_.rad[j][c]);
       }
       end_[j] = row && end_[k] > end_[j] ? end_[k] : end_[j];
+      for (int c = k + 1; c <= last; ++c) lastRow_[c] = std::max(lastRow_[c], j);
     }
   }
 
@@ -189,6 +196,7 @@ class LanesElimination {
   LaneResult* out_;
   bool live_[kLanes];
   LaneMask end_[kN];  // per lane, the last column of each row that may hold a non-zero
+  int lastRow_[kN];   // in any lane, the last row of each column that may hold a non-zero
   bool odd_[kLanes] = {};
   Lanes pivotErrors_{};  // per lane, prod (1 + rho_k) - 1 over the pivots so far
 };
