@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include "../tests/model_stack_defaults.h"
+#include "fitting/mode_branches.h"
 #include "fitting/mode_finder.h"
 #include "base/fp_fault.h"
 
@@ -61,5 +62,33 @@ BENCHMARK(BM_ModeTable)
     ->UseRealTime()
     ->Unit(benchmark::kMillisecond)
     ->Iterations(2);
+
+// The window's default branches: qd from 0.82 to 1.42 over the 59 nm of film at 532 nm.
+BranchWindow DefaultBranchWindow() { return {0.82L, 1.42L, 59, 532}; }
+
+// Argument 0: the naive scan at every sample of the window; 1: TraceModeBranches. Wall time.
+void BM_ModeBranches(benchmark::State& state) {
+  const StackInputs stack = DefaultStack(0);
+  const BranchWindow window = DefaultBranchWindow();
+  ClearFloatingPointFlags();
+  std::size_t found = 0;
+  for (auto _ : state) {
+    found = 0;
+    if (state.range(0) == 1) {
+      const std::vector<ModeBranch> branches = TraceModeBranches(stack, window).value();
+      for (const ModeBranch& b : branches) found += b.points.size();
+      continue;
+    }
+    for (int i = 0; i < kBranchSamples; ++i)
+      found += NaiveScanCount(stack, SampleWaveNumber(window, SampleQd(window, i)));
+  }
+  state.counters["zeros"] = static_cast<double>(found);
+}
+BENCHMARK(BM_ModeBranches)
+    ->Arg(0)
+    ->Arg(1)
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
 
 }  // namespace

@@ -24,6 +24,14 @@ BranchPoint PointOf(long double qd, long double v, const BranchWindow& w) {
 
 }  // namespace
 
+long double SampleQd(const BranchWindow& window, int i) {
+  return window.qdMin + (window.qdMax - window.qdMin) * i / (kBranchSamples - 1);
+}
+
+long double SampleWaveNumber(const BranchWindow& window, long double qd) {
+  return qd / (window.totalDepthNm * 1e-9L);
+}
+
 std::optional<std::vector<ModeBranch>> TraceModeBranches(
     const StackInputs& stack, const BranchWindow& window,
     const std::function<void(double)>& progress, const std::function<bool()>& cancelled) {
@@ -31,10 +39,9 @@ std::optional<std::vector<ModeBranch>> TraceModeBranches(
     throw RefusedInput("The mode branches need a positive film thickness and laser line.");
   std::vector<ModeBranch> branches;
   for (int i = 0; i < kBranchSamples; ++i) {
-    const long double qd =
-        window.qdMin + (window.qdMax - window.qdMin) * i / (kBranchSamples - 1);
-    const long double q = qd / (window.totalDepthNm * 1e-9L);
-    const std::optional<std::vector<Mode>> modes = FindModes(stack, q, cancelled);
+    const long double qd = SampleQd(window, i);
+    const std::optional<std::vector<Mode>> modes =
+        FindModes(stack, SampleWaveNumber(window, qd), cancelled);
     if (!modes) return std::nullopt;
     for (std::size_t k = 0; k < modes->size(); ++k) {
       if (branches.size() <= k) branches.push_back({ModeLabel(k), {}});
