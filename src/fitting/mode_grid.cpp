@@ -22,7 +22,9 @@ constexpr long double kPhaseSum = 1.5L;
 struct Point {
   long double v = 0;  // as InputsAt moved the grid velocity
   CertifiedDetG certified;
-  ComplexLD divided;  // the certified quotient, then the 80-bit one once exact
+  // While only certified: the certified det_g turned as the quotient is; once exact: the
+  // 80-bit quotient.
+  ComplexLD value;
   // Bounds on the square of the 80-bit quotient's modulus, while only certified.
   long double high = 0, low = 0;
   bool exact = false;
@@ -37,8 +39,9 @@ void CertifyPoint(const ModeFunction& fn, long double gridV, Point& p) {
   p.v = in.v;
   p.certified = EvaluateDetGCertified(in);
   if (!p.certified.certified) return;
-  p.divided = fn.Divided(in, {p.certified.re, p.certified.im});
-  const long double square = Square(p.divided);
+  const ModeFunction::Scale scale = fn.ScaleAt(in);
+  p.value = Turned({p.certified.re, p.certified.im}, scale.turns);
+  const long double square = Square(p.value) / scale.squaredMagnitude;
   const long double rel = p.certified.rel * kBoundSlack;
   p.high = square * (1 + rel) * (1 + rel) * (1 + kRoundingShare);
   p.low = square * (1 - rel) * (1 - rel) * (1 - kRoundingShare);
@@ -72,7 +75,7 @@ bool MakeExact(const ModeFunction& fn, const std::vector<long double>& grid,
       Point& p = points[which[begin + k]];
       const ComplexLD det = outcomes[k].ok ? outcomes[k].det : EvaluateDetG(inputs[k], matrix);
       p.v = inputs[k].v;
-      p.divided = fn.Divided(inputs[k], det);
+      p.value = fn.Divided(inputs[k], det);
       p.exact = true;
     }
   }
@@ -91,7 +94,7 @@ std::vector<std::size_t> Where(const std::vector<Point>& points,
 // square known to be attained. The others are proven smaller than one of these.
 std::vector<std::size_t> LargestCandidates(const std::vector<Point>& points) {
   long double attained = 0;
-  for (const Point& p : points) attained = std::max(attained, p.exact ? Square(p.divided) : p.low);
+  for (const Point& p : points) attained = std::max(attained, p.exact ? Square(p.value) : p.low);
   return Where(points, [&](const Point& p) { return !p.exact && !(p.high < attained); });
 }
 
@@ -101,10 +104,10 @@ ComplexLD LargestExact(const std::vector<Point>& points) {
   long double largestSquare = -1;
   for (const Point& p : points) {
     if (!p.exact) continue;
-    const long double square = Square(p.divided);
+    const long double square = Square(p.value);
     if (square > largestSquare) {
       largestSquare = square;
-      largest = p.divided;
+      largest = p.value;
     }
   }
   return largest;
@@ -114,19 +117,18 @@ void ProveSigns(const RealProjection& real, std::vector<Point>& points, unsigned
   RunSlices(points.size(), kSlice, threads, [&](std::size_t from, std::size_t to) {
     for (std::size_t i = from; i < to; ++i) {
       Point& p = points[i];
-      if (!p.exact) p.sign = ProvenSign(real, p.certified, p.divided);
+      if (!p.exact) p.sign = ProvenSign(real, p.certified, p.value);
     }
   });
 }
 
 }  // namespace
 
-int ProvenSign(const RealProjection& real, const CertifiedDetG& det, const ComplexLD& divided) {
+int ProvenSign(const RealProjection& real, const CertifiedDetG& det, const ComplexLD& turned) {
   if (!det.certified) return 0;
   const long double size = hypotl(det.re, det.im);
-  const long double scale = hypotl(divided.re, divided.im) / size;
-  const long double bound = kPhaseSum * (det.AbsoluteBound() + kRoundingShare * size) * scale;
-  const long double p = real(divided);
+  const long double bound = kPhaseSum * (det.AbsoluteBound() + kRoundingShare * size);
+  const long double p = real(turned);
   if (!(fabsl(p) > bound * (1 + kRoundingShare))) return 0;
   return p > 0 ? 1 : -1;
 }
@@ -153,7 +155,7 @@ std::optional<ProjectedScan> ProjectedGrid(const ModeFunction& fn,
   std::vector<GridValue> values(points.size());
   for (std::size_t i = 0; i < points.size(); ++i) {
     const Point& p = points[i];
-    values[i] = {p.v, p.exact ? real(p.divided) : static_cast<long double>(p.sign), p.exact};
+    values[i] = {p.v, p.exact ? real(p.value) : static_cast<long double>(p.sign), p.exact};
   }
   return ProjectedScan{real, std::move(values)};
 }

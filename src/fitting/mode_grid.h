@@ -33,9 +33,10 @@ std::optional<ProjectedScan> ProjectedGrid(const ModeFunction& fn,
                                            GridNumerics numerics, unsigned threads,
                                            const std::function<bool()>& cancelled);
 
-// The sign of the 80-bit projection p of det_g, decided from a certified det_g and its quotient
-// `divided` (ModeFunction::Divided of it) when |real(divided)| exceeds the bound of its
-// difference from p (the certificate's, the rounding of the division by the decay constants
-// and of the phase rotation): +1 or -1; 0 when it cannot be decided that way. May raise
-// floating-point flags: the caller keeps its own.
-int ProvenSign(const RealProjection& real, const CertifiedDetG& det, const ComplexLD& divided);
+// The sign of the 80-bit projection p of det_g, decided from a certified det_g turned as its
+// quotient is (Turned by ModeFunction::ScaleAt's turns): the quotient is that over a positive
+// magnitude, so the sign is proven where |real(turned)| exceeds the bound of its difference
+// from p times that magnitude (the certificate's, the roundings of the division and of the
+// phase rotation): +1 or -1; 0 when it cannot be decided that way. May raise floating-point
+// flags: the caller keeps its own.
+int ProvenSign(const RealProjection& real, const CertifiedDetG& det, const ComplexLD& turned);
