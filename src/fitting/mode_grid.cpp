@@ -60,7 +60,7 @@ bool Certify(const ModeFunction& fn, const std::vector<long double>& grid,
   return true;
 }
 
-// Evaluates the given points in 80 bits on every core, in chunks, in grid order.
+// Evaluates the given points in 80 bits on the given threads, in chunks, in grid order.
 bool MakeExact(const ModeFunction& fn, const std::vector<long double>& grid,
                std::vector<Point>& points, const std::vector<std::size_t>& which,
                unsigned threads, const std::function<bool()>& cancelled) {
