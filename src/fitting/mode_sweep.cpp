@@ -1,5 +1,6 @@
 #include "fitting/mode_sweep.h"
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
@@ -19,13 +20,17 @@ struct Outcome {
   std::vector<Mode> modes;
 };
 
-// The wave numbers' searches on worker threads, each a search on one thread; their outcomes
-// in the order of the wave numbers.
+// The wave numbers' searches on worker threads, one wave number at a time on each; their
+// outcomes in the order of the wave numbers.
 class Sweep {
  public:
+  // One search per core; fewer wave numbers than cores share the cores within each search.
   Sweep(const StackInputs& stack, const std::vector<long double>& qs)
       : stack_(stack), qs_(qs), outcomes_(qs.size()) {
-    for (unsigned t = 0; t < EvaluationThreads(); ++t) workers_.emplace_back([this] { Work(); });
+    const std::size_t cores = EvaluationThreads();
+    const std::size_t searches = std::max<std::size_t>(1, std::min(cores, qs.size()));
+    searchThreads_ = static_cast<unsigned>(std::max<std::size_t>(1, cores / searches));
+    for (std::size_t t = 0; t < searches; ++t) workers_.emplace_back([this] { Work(); });
   }
   ~Sweep() { stop_ = true; }  // the workers finish their searches early and are joined
 
@@ -65,7 +70,8 @@ class Sweep {
     const FloatingPointFlagsKept kept;
     try {
       const std::optional<std::vector<Mode>> modes =
-          FindModes(stack_, q, [this] { return stop_.load(); }, GridNumerics::Certified, 1);
+          FindModes(stack_, q, [this] { return stop_.load(); }, GridNumerics::Certified,
+                    searchThreads_);
       if (!modes) return {Outcome::State::Stopped, {}};
       return {Outcome::State::Found, *modes};
     } catch (...) {
@@ -76,6 +82,7 @@ class Sweep {
   const StackInputs& stack_;
   const std::vector<long double>& qs_;
   std::vector<Outcome> outcomes_;
+  unsigned searchThreads_ = 1;
   std::mutex mutex_;
   std::condition_variable changed_;
   std::atomic<std::size_t> next_{0};
