@@ -4,7 +4,9 @@
 #include <benchmark/benchmark.h>
 
 #include "../tests/model_stack_defaults.h"
+#include "fitting/mode_branches.h"
 #include "fitting/mode_finder.h"
+#include "fitting/mode_sweep.h"
 #include "base/fp_fault.h"
 
 namespace {
@@ -36,21 +38,25 @@ int NaiveScanCount(const StackInputs& stack, long double q) {
   return changes;
 }
 
-// Argument 0: the naive scan; 1: FindModes; 2: FindModes with its grid in 80 bits. All over
-// the fourteen angles, wall time.
+// Argument 0: the naive scan; 1: the search of the mode table, FindModes at every angle with
+// the angles shared among the cores; 2: FindModes at one angle after the other with its grid
+// in 80 bits. All over the fourteen angles, wall time.
 void BM_ModeTable(benchmark::State& state) {
   const StackInputs stack = DefaultStack(0);
+  std::vector<long double> qs;
+  for (long double angle : TableAngles()) qs.push_back(ScatteringWaveNumber(angle, 532));
   ClearFloatingPointFlags();
   std::size_t found = 0;
+  const auto count = [&](std::size_t, const std::vector<Mode>& modes) { found += modes.size(); };
   for (auto _ : state) {
     found = 0;
-    for (long double angle : TableAngles()) {
-      const long double q = ScatteringWaveNumber(angle, 532);
-      const GridNumerics grid = state.range(0) == 2 ? GridNumerics::Extended
-                                                    : GridNumerics::Certified;
-      found += state.range(0) == 0 ? NaiveScanCount(stack, q)
-                                   : FindModes(stack, q, {}, grid)->size();
+    if (state.range(0) == 1) {
+      FindModesInTurn(stack, qs, count);
+      continue;
     }
+    for (long double q : qs)
+      found += state.range(0) == 0 ? NaiveScanCount(stack, q)
+                                   : FindModes(stack, q, {}, GridNumerics::Extended)->size();
   }
   state.counters["zeros"] = static_cast<double>(found);
 }
@@ -61,5 +67,33 @@ BENCHMARK(BM_ModeTable)
     ->UseRealTime()
     ->Unit(benchmark::kMillisecond)
     ->Iterations(2);
+
+// The window's default branches: qd from 0.82 to 1.42 over the 59 nm of film at 532 nm.
+BranchWindow DefaultBranchWindow() { return {0.82L, 1.42L, 59, 532}; }
+
+// Argument 0: the naive scan at every sample of the window; 1: TraceModeBranches. Wall time.
+void BM_ModeBranches(benchmark::State& state) {
+  const StackInputs stack = DefaultStack(0);
+  const BranchWindow window = DefaultBranchWindow();
+  ClearFloatingPointFlags();
+  std::size_t found = 0;
+  for (auto _ : state) {
+    found = 0;
+    if (state.range(0) == 1) {
+      const std::vector<ModeBranch> branches = TraceModeBranches(stack, window).value();
+      for (const ModeBranch& b : branches) found += b.points.size();
+      continue;
+    }
+    for (int i = 0; i < kBranchSamples; ++i)
+      found += NaiveScanCount(stack, SampleWaveNumber(window, SampleQd(window, i)));
+  }
+  state.counters["zeros"] = static_cast<double>(found);
+}
+BENCHMARK(BM_ModeBranches)
+    ->Arg(0)
+    ->Arg(1)
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
 
 }  // namespace

@@ -4,7 +4,7 @@
 
 #include "base/fp_fault.h"
 #include "detg/measured_velocity.h"
-#include "fitting/mode_finder.h"
+#include "fitting/mode_sweep.h"
 
 namespace {
 
@@ -24,23 +24,32 @@ BranchPoint PointOf(long double qd, long double v, const BranchWindow& w) {
 
 }  // namespace
 
+long double SampleQd(const BranchWindow& window, int i) {
+  return window.qdMin + (window.qdMax - window.qdMin) * i / (kBranchSamples - 1);
+}
+
+long double SampleWaveNumber(const BranchWindow& window, long double qd) {
+  return qd / (window.totalDepthNm * 1e-9L);
+}
+
 std::optional<std::vector<ModeBranch>> TraceModeBranches(
     const StackInputs& stack, const BranchWindow& window,
     const std::function<void(double)>& progress, const std::function<bool()>& cancelled) {
   if (!(window.totalDepthNm > 0 && window.laserNm > 0))
     throw RefusedInput("The mode branches need a positive film thickness and laser line.");
-  std::vector<ModeBranch> branches;
+  std::vector<long double> qds, qs;
   for (int i = 0; i < kBranchSamples; ++i) {
-    const long double qd =
-        window.qdMin + (window.qdMax - window.qdMin) * i / (kBranchSamples - 1);
-    const long double q = qd / (window.totalDepthNm * 1e-9L);
-    const std::optional<std::vector<Mode>> modes = FindModes(stack, q, cancelled);
-    if (!modes) return std::nullopt;
-    for (std::size_t k = 0; k < modes->size(); ++k) {
+    qds.push_back(SampleQd(window, i));
+    qs.push_back(SampleWaveNumber(window, qds.back()));
+  }
+  std::vector<ModeBranch> branches;
+  const auto found = [&](std::size_t i, const std::vector<Mode>& modes) {
+    for (std::size_t k = 0; k < modes.size(); ++k) {
       if (branches.size() <= k) branches.push_back({ModeLabel(k), {}});
-      branches[k].points.push_back(PointOf(qd, (*modes)[k].velocity, window));
+      branches[k].points.push_back(PointOf(qds[i], modes[k].velocity, window));
     }
     if (progress) progress(double(i + 1) / kBranchSamples);
-  }
+  };
+  if (!FindModesInTurn(stack, qs, found, cancelled)) return std::nullopt;
   return branches;
 }

@@ -32,6 +32,10 @@ struct BranchWindow {
   long double laserNm = 0;
 };
 
+// The qd of sample i (0 .. kBranchSamples - 1) and the wave number q = qd / D of a qd.
+long double SampleQd(const BranchWindow& window, int i);
+long double SampleWaveNumber(const BranchWindow& window, long double qd);
+
 // The branches of the stack (its v and q ignored; G must be set), the mode finder run at
 // every sample; progress gets the share done after each. Nothing once `cancelled` says so.
 // A thickness or laser line that is not positive is refused (RefusedInput).

@@ -58,13 +58,13 @@ long double LowestModeBound(const StackInputs& stack) {
 
 std::optional<std::vector<Mode>> FindModes(const StackInputs& stack, long double q,
                                            const std::function<bool()>& cancelled,
-                                           GridNumerics numerics) {
+                                           GridNumerics numerics, unsigned threads) {
   const ModeFunction fn(stack, q);
   const long double high = fn.SubstrateTransverseLimit();
   if (!(q > 0 && std::isfinite(q) && high > 0 && std::isfinite(high))) return std::vector<Mode>{};
   const long double low = LowestModeBound(stack);
   std::optional<ProjectedScan> grid =
-      ProjectedGrid(fn, GridVelocities(low, high), numerics, cancelled);
+      ProjectedGrid(fn, GridVelocities(low, high), numerics, threads, cancelled);
   if (!grid) return std::nullopt;
 
   ComplexMatrix matrix;

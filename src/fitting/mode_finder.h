@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "fitting/mode_grid.h"
+#include "model/parallel_detg.h"
 
 // A surface mode of the stack at one wave number: "R", "S_1", "S_2", ... and its phase velocity.
 struct Mode {
@@ -37,7 +38,9 @@ long double LowestModeBound(const StackInputs& stack);
 // bulk velocities are not modes and are never reported. The stack's v and q are ignored.
 // Any two modes more than 0.5 m/s apart are both found. A floating-point fault of an
 // evaluation propagates as FloatingPointFault. Returns nothing once `cancelled` says so.
-// The refinement is always in 80 bits; the grid's numerics change the speed, not the modes.
+// The refinement is always in 80 bits, on the calling thread; the grid's numerics and the
+// threads that share its evaluation change the speed, not the modes.
 std::optional<std::vector<Mode>> FindModes(const StackInputs& stack, long double q,
                                            const std::function<bool()>& cancelled = {},
-                                           GridNumerics numerics = GridNumerics::Certified);
+                                           GridNumerics numerics = GridNumerics::Certified,
+                                           unsigned threads = EvaluationThreads());

@@ -47,11 +47,23 @@ ComplexLD ModeFunction::Divided(const StackInputs& in, const ComplexLD& det) con
       magnitude *= e.mag;
       propagating += e.propagating ? 1 : 0;
     }
-  // Dividing by i^m is multiplying by (-i)^m.
   if (magnitude == 0) return det;  // only at v = 0, where every medium is degenerate
-  ComplexLD turned = det;
-  for (int m = 0; m < propagating % 4; ++m) turned = {turned.im, -turned.re};
+  const ComplexLD turned = Turned(det, propagating);
   return {turned.re / magnitude, turned.im / magnitude};
+}
+
+// The same ratios and decisions as Divided: a constant propagates where 1 - x < 0, and its
+// magnitude is sqrt |1 - x|.
+ModeFunction::Scale ModeFunction::ScaleAt(const StackInputs& in) const {
+  Scale scale{0, 1};
+  for (int k = 1; k <= 3; ++k)
+    for (long double c : {in.c11[k], in.c44[k]}) {
+      const long double u = 1 - RatioOf(in, c, k);
+      scale.squaredMagnitude *= fabsl(u);
+      scale.turns += u < 0 ? 1 : 0;
+    }
+  if (scale.squaredMagnitude == 0) return {};
+  return scale;
 }
 
 long double ModeFunction::SubstrateTransverseLimit() const {
@@ -62,6 +74,13 @@ long double ModeFunction::SubstrateTransverseLimit() const {
   for (int step = 0; step < kMaxSteps && RatioOf(in, c44, 0) > 1; ++step)
     in.v = nextafterl(in.v, 0);
   return in.v;
+}
+
+ComplexLD Turned(const ComplexLD& z, int turns) {
+  ComplexLD turned = z;
+  // Dividing by i^m is multiplying by (-i)^m.
+  for (int m = 0; m < turns % 4; ++m) turned = {turned.im, -turned.re};
+  return turned;
 }
 
 RealProjection::RealProjection(const ComplexLD& reference) {

@@ -17,6 +17,15 @@ class ModeFunction {
   // a propagating one i b.
   ComplexLD Divided(const StackInputs& in, const ComplexLD& det) const;
 
+  // The quotient without the divisions and roots: Divided(in, det) is Turned(det, turns)
+  // divided by a positive magnitude, whose square is about squaredMagnitude (within a few
+  // roundings of 80 bits).
+  struct Scale {
+    int turns = 0;
+    long double squaredMagnitude = 1;
+  };
+  Scale ScaleAt(const StackInputs& in) const;
+
   // The highest velocity at which the substrate's transverse wave still decays, as the fill
   // decides it; 0 when the substrate has no positive transverse bulk velocity.
   long double SubstrateTransverseLimit() const;
@@ -24,6 +33,9 @@ class ModeFunction {
  private:
   StackInputs stack_;
 };
+
+// z times (-i)^turns.
+ComplexLD Turned(const ComplexLD& z, int turns);
 
 // The quotient turned by a fixed phase so that it is real: its sign changes are the modes.
 // The phase is taken from a value of large modulus, where rounding does not blur it.

@@ -24,17 +24,19 @@ struct ProjectedScan {
 };
 
 // The mode function at every velocity of the grid, projected on the phase of its 80-bit value
-// of largest modulus (the first of them in grid order). An 80-bit evaluation that fails away
-// from the caller's thread is repeated on it, so that its fault is raised there, at the first
-// such velocity in grid order. Returns nothing once `cancelled` says so.
+// of largest modulus (the first of them in grid order), evaluated on the calling thread and
+// threads - 1 others. An 80-bit evaluation that fails away from the caller's thread is
+// repeated on it, so that its fault is raised there, at the first such velocity in grid order.
+// Returns nothing once `cancelled` says so.
 std::optional<ProjectedScan> ProjectedGrid(const ModeFunction& fn,
                                            const std::vector<long double>& grid,
-                                           GridNumerics numerics,
+                                           GridNumerics numerics, unsigned threads,
                                            const std::function<bool()>& cancelled);
 
-// The sign of the 80-bit projection p of det_g, decided from a certified det_g when
-// |real(divided)| exceeds the bound of its difference from p (the certificate's, the rounding
-// of the division by the decay constants and of the phase rotation): +1 or -1; 0 when it
-// cannot be decided that way.
-int ProvenSign(const ModeFunction& fn, const RealProjection& real, const StackInputs& in,
-               const CertifiedDetG& det);
+// The sign of the 80-bit projection p of det_g, decided from a certified det_g turned as its
+// quotient is (Turned by ModeFunction::ScaleAt's turns): the quotient is that over a positive
+// magnitude, so the sign is proven where |real(turned)| exceeds the bound of its difference
+// from p times that magnitude (the certificate's, the roundings of the division and of the
+// phase rotation): +1 or -1; 0 when it cannot be decided that way. May raise floating-point
+// flags: the caller keeps its own.
+int ProvenSign(const RealProjection& real, const CertifiedDetG& det, const ComplexLD& turned);

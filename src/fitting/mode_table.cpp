@@ -3,6 +3,7 @@
 #include "base/fp_fault.h"
 #include "fitting/mode_finder.h"
 #include "fitting/mode_function.h"
+#include "fitting/mode_sweep.h"
 
 namespace {
 
@@ -32,21 +33,26 @@ std::optional<ModeTable> BuildModeTable(const StackInputs& stack, long double la
   if (!(laserNm > 0)) throw RefusedInput("The mode table needs a positive laser line.");
   ModeTable table;
   table.substrateVT = ModeFunction(stack, 0).SubstrateTransverseLimit();
-  int terms = 0;
+  std::vector<const MeasuredAngle*> probed;
+  std::vector<long double> qs;
   for (const MeasuredAngle& a : angles) {
     if (a.angleDeg == 0) continue;
-    const long double q = ScatteringWaveNumber(a.angleDeg, laserNm);
-    const std::optional<std::vector<Mode>> modes = FindModes(stack, q, cancelled);
-    if (!modes) return std::nullopt;
+    probed.push_back(&a);
+    qs.push_back(ScatteringWaveNumber(a.angleDeg, laserNm));
+  }
+  int terms = 0;
+  const auto found = [&](std::size_t i, const std::vector<Mode>& modes) {
+    const MeasuredAngle& a = *probed[i];
     for (std::size_t k = 0; k < kTableModes; ++k) {
       if (a.freqGHz[k] == 0) continue;
-      table.rows.push_back(RowOf(a, k, *modes, laserNm));
+      table.rows.push_back(RowOf(a, k, modes, laserNm));
       const ModeTableRow& row = table.rows.back();
       if (!row.normalizedKnown) continue;
       table.chi2 += row.normalized * row.normalized;
       ++terms;
     }
-  }
+  };
+  if (!FindModesInTurn(stack, qs, found, cancelled)) return std::nullopt;
   table.dof = terms - fittedParameters;
   return table;
 }

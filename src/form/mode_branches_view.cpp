@@ -55,8 +55,8 @@ void DrawModeBranches(TForm1& form) {
   const PlotScale scale = DispersionCurveScale(form);
   const VelocityRange range = DispersionVelocityRange(form);
   const StackInputs stack = CurrentModelStack(form);
-  const std::optional<std::vector<ModeBranch>> branches =
-      TraceModeBranches(stack, WindowOf(form, stack), form.onProgress);
+  const std::optional<std::vector<ModeBranch>> branches = TraceModeBranches(
+      stack, WindowOf(form, stack), [&form](double done) { form.ReportProgress(done); });
   if (!branches) return;
   form.records.branches = *branches;
   for (std::size_t k = 0; k < branches->size(); ++k) {

@@ -116,6 +116,24 @@ TEST(ModeFunction, QuotientKeepsOnePhaseAcrossLayerBulkVelocities) {
   }
 }
 
+// The scale the certified grid works with: the quotient is the turned det_g over the root of
+// the squared magnitude, on both sides of every layer bulk velocity.
+TEST(ModeFunction, ScaleGivesTheQuotient) {
+  const StackInputs stack = DefaultStack(0);
+  const ModeFunction fn(stack, stack.q);
+  const ComplexLD det{0.3L, -0.7L};
+  for (long double bulk : LayerBulkVelocities(stack))
+    for (long double v : {bulk - 0.3L, bulk + 0.3L}) {
+      const StackInputs in = fn.InputsAt(v);
+      const ModeFunction::Scale scale = fn.ScaleAt(in);
+      const ComplexLD turned = Turned(det, scale.turns);
+      const ComplexLD divided = fn.Divided(in, det);
+      const long double magnitude = sqrtl(scale.squaredMagnitude);
+      EXPECT_NEAR(static_cast<double>(turned.re / magnitude / divided.re), 1.0, 1e-17);
+      EXPECT_NEAR(static_cast<double>(turned.im / magnitude / divided.im), 1.0, 1e-17);
+    }
+}
+
 TEST(ModeFinder, ConversionsAndCancellation) {
   EXPECT_NEAR(static_cast<double>(ScatteringWaveNumber(60, 532)), 2.0456015e7, 1);
   EXPECT_NEAR(static_cast<double>(ModeFrequencyGHz(3689.9359L, 60, 532)), 12.01324, 1e-4);

@@ -2,6 +2,7 @@
 
 #include "base/fp_fault.h"
 #include "fitting_window_fixture.h"
+#include "form/mode_view.h"
 
 namespace {
 
@@ -86,6 +87,15 @@ TEST_F(Robustness, ACancelEndsTheComputationWithAStatusAndRestoresTheState) {
   NoCancel();
   form.SetText("Edit179", "20");
   EXPECT_EQ(Correlator(), normal);
+}
+
+TEST_F(Robustness, ACancelStopsTheModeBranches) {
+  CancelAtProgress(3);
+  form.RunHandler([&] { SetModeBranches(form, true); });
+  EXPECT_EQ(status_, "Cancelled: the computation was stopped");
+  EXPECT_EQ(progressCalls_, 3);
+  EXPECT_TRUE(form.records.branches.empty());
+  EXPECT_FALSE(form.cancelRequested);
 }
 
 TEST_F(Robustness, ComputationsTooLargeToWaitForAreRefusedWithTheirSize) {
