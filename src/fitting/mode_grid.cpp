@@ -1,6 +1,7 @@
 #include "fitting/mode_grid.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "base/slice_threads.h"
@@ -33,11 +34,9 @@ struct Point {
 
 long double Square(const ComplexLD& z) { return z.re * z.re + z.im * z.im; }
 
-// The certified value of one grid velocity and what follows from it alone.
-void CertifyPoint(const ModeFunction& fn, long double gridV, Point& p) {
-  const StackInputs in = fn.InputsAt(gridV);
+// What follows from the certified value of one grid velocity alone.
+void FollowFromCertified(const ModeFunction& fn, const StackInputs& in, Point& p) {
   p.v = in.v;
-  p.certified = EvaluateDetGCertified(in);
   if (!p.certified.certified) return;
   const ModeFunction::Scale scale = fn.ScaleAt(in);
   p.value = Turned({p.certified.re, p.certified.im}, scale.turns);
@@ -47,6 +46,19 @@ void CertifyPoint(const ModeFunction& fn, long double gridV, Point& p) {
   p.low = square * (1 - rel) * (1 - rel) * (1 - kRoundingShare);
 }
 
+// The certified values of count grid velocities (at most kSlice), evaluated side by side.
+void CertifySlice(const ModeFunction& fn, const long double* grid, std::size_t count,
+                  Point* points) {
+  std::array<StackInputs, kSlice> in;
+  std::array<CertifiedDetG, kSlice> det;
+  for (std::size_t i = 0; i < count; ++i) in[i] = fn.InputsAt(grid[i]);
+  EvaluateDetGCertifiedLanes(in.data(), count, det.data());
+  for (std::size_t i = 0; i < count; ++i) {
+    points[i].certified = det[i];
+    FollowFromCertified(fn, in[i], points[i]);
+  }
+}
+
 bool Certify(const ModeFunction& fn, const std::vector<long double>& grid,
              std::vector<Point>& points, unsigned threads,
              const std::function<bool()>& cancelled) {
@@ -54,7 +66,7 @@ bool Certify(const ModeFunction& fn, const std::vector<long double>& grid,
     if (cancelled && cancelled()) return false;
     const std::size_t count = std::min(grid.size() - begin, kChunk);
     RunSlices(count, kSlice, threads, [&](std::size_t from, std::size_t to) {
-      for (std::size_t i = begin + from; i < begin + to; ++i) CertifyPoint(fn, grid[i], points[i]);
+      CertifySlice(fn, &grid[begin + from], to - from, &points[begin + from]);
     });
   }
   return true;

@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "base/fp_fault.h"
+#include "base/slice_threads.h"
 #include "model/medium_block_memo.h"
 
 namespace {
@@ -59,14 +60,8 @@ std::vector<DetGOutcome> EvaluateDetGBatch(const std::vector<StackInputs>& input
 std::vector<CertifiedDetG> EvaluateDetGCertifiedBatch(const std::vector<StackInputs>& inputs,
                                                       unsigned threads) {
   std::vector<CertifiedDetG> values(inputs.size());
-  std::atomic<std::size_t> nextSlice{0};
-  RunOnThreads(threads, [&] {
-    for (;;) {
-      const std::size_t begin = nextSlice.fetch_add(kSlice);
-      if (begin >= inputs.size()) return;
-      const std::size_t end = std::min(inputs.size(), begin + kSlice);
-      EvaluateDetGCertifiedLanes(&inputs[begin], end - begin, &values[begin]);
-    }
+  RunSlices(inputs.size(), kSlice, threads, [&](std::size_t begin, std::size_t end) {
+    EvaluateDetGCertifiedLanes(&inputs[begin], end - begin, &values[begin]);
   });
   return values;
 }
