@@ -27,6 +27,8 @@ void CheckFloatingPoint() {
   throw FloatingPointFault(FloatingPointFault::Kind::Overflow);
 }
 
+bool FloatingPointFaultRaised() { return std::fetestexcept(kFaultFlags) != 0; }
+
 void ClearFloatingPointFlags() { std::feclearexcept(kFaultFlags); }
 
 static_assert(sizeof(fexcept_t) <= sizeof(unsigned long long));
