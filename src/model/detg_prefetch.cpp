@@ -63,6 +63,7 @@ DetGPrefetch::Batch DetGPrefetch::Prepare() {
     // The source repeats the computation's own arithmetic; its flags are not the computation's.
     const FloatingPointFlagsKept kept;
     StackInputs in;
+    inputs->reserve(size);
     while (inputs->size() < size && source_->Next(in)) inputs->push_back(in);
   }
   Batch batch;
