@@ -43,5 +43,5 @@ class FloatingPointFlagsKept {
   FloatingPointFlagsKept& operator=(const FloatingPointFlagsKept&) = delete;
 
  private:
-  unsigned long long saved_;  // the fexcept_t of the fault flags
+  int saved_;  // the fault flags raised
 };
