@@ -49,16 +49,18 @@ class DetGPrefetch {
  private:
   // The batch in use is replayed while the next one is evaluated.
   struct Batch {
-    std::shared_ptr<const std::vector<StackInputs>> inputs;  // shared with its evaluation
+    std::unique_ptr<std::vector<StackInputs>> inputs;  // read by its evaluation
     std::future<std::vector<DetGOutcome>> outcomes;
   };
-  Batch Prepare();
+  // The next batch's inputs from the source, into inputs (created when missing).
+  void ListInputs(std::unique_ptr<std::vector<StackInputs>>& inputs);
+  Batch Launch(std::unique_ptr<std::vector<StackInputs>> inputs);
   bool Advance();
 
   std::unique_ptr<DetGInputSource> source_;
   std::function<void(double)> progress_;
   CertifiedGroups groups_;
-  std::shared_ptr<const std::vector<StackInputs>> inputs_;
+  std::unique_ptr<std::vector<StackInputs>> inputs_;
   std::vector<DetGOutcome> outcomes_;
   Batch next_;
   std::size_t cursor_ = 0;
