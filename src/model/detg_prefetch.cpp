@@ -41,7 +41,8 @@ void DetGPrefetch::Start(std::unique_ptr<DetGInputSource> source,
   progress_ = std::move(progress);
   groups_ = std::move(groups);
   taken_ = leftToCaller_ = diverged_ = takenCertified_ = 0;
-  std::unique_ptr<std::vector<StackInputs>> inputs;
+  // The storage of the last computation's batch serves again.
+  std::unique_ptr<std::vector<StackInputs>> inputs = std::move(inputs_);
   ListInputs(inputs);
   next_ = Launch(std::move(inputs));
 }
@@ -52,7 +53,7 @@ void DetGPrefetch::Stop() {
   source_.reset();
   progress_ = nullptr;
   groups_ = {};
-  inputs_.reset();
+  if (inputs_) inputs_->clear();
   outcomes_.clear();
   cursor_ = 0;
 }
