@@ -47,9 +47,10 @@ class DetGPrefetch {
   std::size_t TakenCertified() const { return takenCertified_; }
 
  private:
-  // The batch in use is replayed while the next one is evaluated.
+  // The batch in use is replayed while the next one is evaluated. The inputs are declared first:
+  // the future, destroyed first, waits for the evaluation that reads them.
   struct Batch {
-    std::unique_ptr<std::vector<StackInputs>> inputs;  // read by its evaluation
+    std::unique_ptr<std::vector<StackInputs>> inputs;
     std::future<std::vector<DetGOutcome>> outcomes;
   };
   // The next batch's inputs from the source, into inputs (created when missing).
