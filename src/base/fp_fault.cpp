@@ -1,7 +1,6 @@
 #include "base/fp_fault.h"
 
 #include <cfenv>
-#include <cstring>
 
 namespace {
 constexpr int kFaultFlags = FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW;
@@ -27,18 +26,19 @@ void CheckFloatingPoint() {
   throw FloatingPointFault(FloatingPointFault::Kind::Overflow);
 }
 
-void ClearFloatingPointFlags() { std::feclearexcept(kFaultFlags); }
+bool FloatingPointFaultRaised() { return std::fetestexcept(kFaultFlags) != 0; }
 
-static_assert(sizeof(fexcept_t) <= sizeof(unsigned long long));
-
-FloatingPointFlagsKept::FloatingPointFlagsKept() : saved_(0) {
-  fexcept_t flags;
-  std::fegetexceptflag(&flags, kFaultFlags);
-  std::memcpy(&saved_, &flags, sizeof flags);
+// Testing the flags is cheap; writing them reloads the whole floating-point environment, so
+// they are written only when they differ.
+void ClearFloatingPointFlags() {
+  if (std::fetestexcept(kFaultFlags) != 0) std::feclearexcept(kFaultFlags);
 }
 
+FloatingPointFlagsKept::FloatingPointFlagsKept() : saved_(std::fetestexcept(kFaultFlags)) {}
+
 FloatingPointFlagsKept::~FloatingPointFlagsKept() {
-  fexcept_t flags;
-  std::memcpy(&flags, &saved_, sizeof flags);
-  std::fesetexceptflag(&flags, kFaultFlags);
+  const int now = std::fetestexcept(kFaultFlags);
+  if (now == saved_) return;
+  if ((now & ~saved_) != 0) std::feclearexcept(now & ~saved_);
+  if ((saved_ & ~now) != 0) std::feraiseexcept(saved_ & ~now);
 }

@@ -21,6 +21,9 @@ const char* FaultMessage(FloatingPointFault::Kind kind);
 // (in that order of precedence); underflow and inexact results are not faults.
 void CheckFloatingPoint();
 
+// True when the division-by-zero, invalid or overflow flag is raised; clears nothing.
+bool FloatingPointFaultRaised();
+
 // Clears the three fault flags, where a flagged result is not a fault (ln of 0 is -inf).
 void ClearFloatingPointFlags();
 
@@ -40,5 +43,5 @@ class FloatingPointFlagsKept {
   FloatingPointFlagsKept& operator=(const FloatingPointFlagsKept&) = delete;
 
  private:
-  unsigned long long saved_;  // the fexcept_t of the fault flags
+  int saved_;  // the fault flags raised
 };

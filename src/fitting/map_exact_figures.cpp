@@ -26,12 +26,15 @@ bool FigureOfNode(const SimulationState& s, const DetGOutcome* det, long double 
 MapRecord WithExactFigures(const MapRecord& map) {
   MapRecord exact = map;
   SimulationState s = map.start.state;
+  MeasuredPoints points;
+  points.Update(s);
   std::vector<StackInputs> inputs;
   std::vector<std::size_t> pending;
   for (std::size_t k = 0; k < map.nodes.size(); ++k) {
     if (!map.nodes[k].pending) continue;
     pending.push_back(k);
-    MapNodeInputs(s, map.start.x, map.start.y, map.nodes[k].x, map.nodes[k].y, inputs);
+    MapNodeInputs(s, map.start.x, map.start.y, map.nodes[k].x, map.nodes[k].y, points,
+                  inputs);
   }
   if (pending.empty()) return exact;
   const std::vector<DetGOutcome> det = EvaluateDetGBatch(inputs, EvaluationThreads());

@@ -1,6 +1,5 @@
 #include "fitting/map_source.h"
 
-#include "detg/measured_velocity.h"
 #include "fitting/source_share.h"
 #include "model/stack_of_state.h"
 
@@ -17,7 +16,9 @@ void RefreshC44(SimulationState& s, MapAxisConstant c) {
 class Map : public DetGInputSource {
  public:
   Map(const SimulationState& state, MapAxisConstant a, MapAxisConstant b, const MapNodeWalk& walk)
-      : s_(state), a_(a), b_(b), walk_(walk), x_(walk.xMin), y_(walk.yStart) {}
+      : s_(state), a_(a), b_(b), walk_(walk), x_(walk.xMin), y_(walk.yStart) {
+    points_.Update(s_);
+  }
 
   bool Next(StackInputs& in) override {
     while (next_ == node_.size()) {
@@ -29,7 +30,7 @@ class Map : public DetGInputSource {
       }
       node_.clear();
       next_ = 0;
-      MapNodeInputs(s_, a_, b_, x_, y_, node_);
+      MapNodeInputs(s_, a_, b_, x_, y_, points_, node_);
       y_ += walk_.stepY;
     }
     in = node_[next_++];
@@ -42,6 +43,7 @@ class Map : public DetGInputSource {
   SimulationState s_;
   MapAxisConstant a_, b_;
   MapNodeWalk walk_;
+  MeasuredPoints points_;
   long double x_, y_;
   std::vector<StackInputs> node_;
   std::size_t next_ = 0;
@@ -50,18 +52,18 @@ class Map : public DetGInputSource {
 }  // namespace
 
 void MapNodeInputs(SimulationState& s, MapAxisConstant a, MapAxisConstant b, long double x,
-                   long double y, std::vector<StackInputs>& out) {
+                   long double y, const MeasuredPoints& points, std::vector<StackInputs>& out) {
   Modified(s, a) = x;
   Modified(s, b) = y;
   RefreshC44(s, a);
   RefreshC44(s, b);
-  for (int i = 0; i < 14; ++i) {
-    if (s.angleRad[i] == 0) continue;
-    const long double q = ScanWaveNumber(s.angleRad[i], s.laserM);
-    for (const long double freq : {s.freqR[i], s.freqS1[i]}) {
-      s.scanV = MeasuredPhaseVelocity(s.laserNm, freq, s.angleRad[i]);
-      out.push_back(StackOfState(s, q));
-    }
+  StackInputs in = StackOfState(s, 0);
+  for (const MeasuredPoint& p : points) {
+    in.q = p.q;
+    in.v = p.vR;
+    out.push_back(in);
+    in.v = p.vS1;
+    out.push_back(in);
   }
 }
 

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "fitting/map_node_walk.h"
+#include "fitting/measured_points.h"
 #include "model/detg_prefetch.h"
 #include "model/simulation_state.h"
 
@@ -19,6 +20,6 @@ std::unique_ptr<DetGInputSource> MapSource(const SimulationState& state, MapAxis
                                            MapAxisConstant y, const MapNodeWalk& walk);
 
 // The stacks of the g correlator's evaluations at the node (x, y), appended to out: R then S_1
-// of every used angle. Sets the two constants and their media's c44 in s, and scanV.
+// at every point (the points of s). Sets the two constants and their media's c44 in s.
 void MapNodeInputs(SimulationState& s, MapAxisConstant a, MapAxisConstant b, long double x,
-                   long double y, std::vector<StackInputs>& out);
+                   long double y, const MeasuredPoints& points, std::vector<StackInputs>& out);

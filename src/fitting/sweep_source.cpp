@@ -8,13 +8,14 @@ namespace {
 
 class Sweep : public DetGInputSource {
  public:
-  explicit Sweep(const SimulationState& state) : s_(state), theta_(s_.thetaStartRad) {}
+  explicit Sweep(const SimulationState& state)
+      : s_(state), stack_(StackOfState(s_, 0)), theta_(s_.thetaStartRad) {}
 
   bool Next(StackInputs& in) override {
     for (;;) {
       if (!inAngle_) {
         if (!(theta_ < s_.thetaEndRad)) return false;
-        q_ = ScanWaveNumber(theta_, s_.laserM);
+        stack_.q = ScanWaveNumber(theta_, s_.laserM);
         v_ = s_.vMin;
         inAngle_ = true;
       }
@@ -28,8 +29,8 @@ class Sweep : public DetGInputSource {
         stencil_[1] = stencil_[0] + s_.zeroSens;
         stencil_[2] = stencil_[1] + s_.zeroSens;
       }
-      s_.scanV = stencil_[k_];
-      in = StackOfState(s_, q_);
+      stack_.v = stencil_[k_];
+      in = stack_;
       if (++k_ == 3) {
         k_ = 0;
         v_ = stencil_[2] - 2 * s_.zeroSens;
@@ -44,8 +45,9 @@ class Sweep : public DetGInputSource {
   }
 
  private:
-  SimulationState s_;
-  long double theta_, q_ = 0, v_ = 0;
+  const SimulationState s_;
+  StackInputs stack_;  // the stack of s_; v and q those of the next input
+  long double theta_, v_ = 0;
   long double stencil_[3] = {};
   bool inAngle_ = false;
   int k_ = 0;

@@ -1,9 +1,7 @@
 #include "form/certified_map_node.h"
 
 #include "base/fp_fault.h"
-#include "detg/measured_velocity.h"
 #include "form/evaluate_detg.h"
-#include "form/field_names.h"
 #include "form/fill_boundary_matrix.h"
 #include "form/input_checks.h"
 #include "form/tform1.h"
@@ -22,29 +20,35 @@ CertifiedGroups MapNodeGroupsOf(const TForm1& form) {
   return MapNodeGroups(2 * UsedAngles(form.state), form.records.map.start.zScale);
 }
 
-std::optional<CertifiedNodeFigure> CertifiedMapNodeCorrelator(TForm1& form) {
+std::optional<CertifiedNodeFigure> CertifiedMapNodeCorrelator(TForm1& form,
+                                                              MeasuredPoints& points) {
   if (!form.parallelEvaluation) return std::nullopt;
   RefuseUnphysicalInputs(form);
-  const long double zScale = form.Number(kZScaleField);
+  const long double zScale = form.fields.zScale->Number();
   if (!SameBits(zScale, form.records.map.start.zScale)) return std::nullopt;
   SimulationState& s = form.state;
   EnsureEvaluationUnits(form, s);
+  points.Update(s);
+  // The 80-bit correlator computes faulting wave numbers or velocities itself and meets the
+  // fault where it always does.
+  if (points.Faulted() || points.size() == 0) return std::nullopt;
+  ReadStackFields(form, s);
+  StackInputs stack = StackOfState(s, 0);
   StackInputs in[kMaxPoints];
   std::size_t n = 0;
-  for (int i = 0; i < 14; ++i) {
-    if (s.angleRad[i] == 0) continue;
-    s.qFill = ScanWaveNumber(s.angleRad[i], s.laserM);
-    CheckFloatingPoint();
-    s.vMeasR[i] = MeasuredPhaseVelocity(s.laserNm, s.freqR[i], s.angleRad[i]);
-    s.scanV = s.vMeasR[i];
-    in[n++] = ReadStackInputs(form, s.qFill);
-    s.vMeasS1[i] = MeasuredPhaseVelocity(s.laserNm, s.freqS1[i], s.angleRad[i]);
-    s.scanV = s.vMeasS1[i];
-    in[n++] = ReadStackInputs(form, s.qFill);
+  for (const MeasuredPoint& p : points) {
+    s.qFill = p.q;
+    s.vMeasR[p.angle] = p.vR;
+    s.vMeasS1[p.angle] = s.scanV = p.vS1;
+    stack.q = p.q;
+    stack.v = p.vR;
+    in[n++] = stack;
+    stack.v = p.vS1;
+    in[n++] = stack;
   }
   CertifiedDetG det[kMaxPoints];
-  if (n == 0 || !form.prefetch.TakeCertified(in, n, det)) return std::nullopt;
-  // What the velocities and reading the fields raised, the first evaluation's check would meet.
+  if (!form.prefetch.TakeCertified(in, n, det)) return std::nullopt;
+  // What reading the fields raised, the first evaluation's check would meet.
   CheckFloatingPoint();
   return MapNodeCorrelatorFrom(det, n, zScale);
 }

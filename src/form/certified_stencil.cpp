@@ -11,11 +11,13 @@ std::optional<bool> CertifiedStencilDecision(TForm1& form, long double v, ZeroRu
   SimulationState& s = form.state;
   long double velocities[3];
   StackInputs in[3];
+  ReadStackFields(form, s);
+  StackInputs stack = StackOfState(s, s.qFill);
   s.scanV = v;
   for (int k = 0; k < 3; ++k) {
     if (k > 0) s.scanV += s.zeroSens;
-    velocities[k] = s.scanV;
-    in[k] = ReadStackInputs(form, s.qFill);
+    velocities[k] = stack.v = s.scanV;
+    in[k] = stack;
   }
   CertifiedDetG det[3];
   std::optional<bool> zero;

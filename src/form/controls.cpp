@@ -2,10 +2,17 @@
 
 #include <stdexcept>
 
+#include "base/number_text.h"
+
 void Control::SetPosition(int p) {
   if (p == position) return;
   position = p;
   if (onChange) onChange();
+}
+
+long double Control::Number() const {
+  if (!numberMemo.valid || numberMemo.text != text) numberMemo = {text, ReadNumber(text), true};
+  return numberMemo.value;
 }
 
 Control& Controls::Add(Control control) {

@@ -47,6 +47,7 @@ struct Control {
     bool valid = false;
   };
   mutable NumberMemo numberMemo;
+  long double Number() const;  // ReadNumber of the text, through the memo
 
   bool IsTextField() const { return kind == ControlKind::Edit || kind == ControlKind::MaskEdit; }
   bool HasPosition() const {

@@ -43,10 +43,11 @@ void RecordPoint(std::vector<DispersionPoint>& points, const DispersionPoint& p)
 
 // The latest zero as a 2 x 2 red square at the abscissa of the current angle, when it passes
 // the velocity filter and the abscissa lies strictly inside the qd window of the fields.
-void PlotLastZero(TForm1& form, const PlotScale& scale) {
+// sinTheta is sinl(thetaRad), taken once per angle.
+void PlotLastZero(TForm1& form, const PlotScale& scale, long double sinTheta) {
   SimulationState& s = form.state;
   const long double fourPi = kFourPiApprox;
-  s.qdScaled = 100 * fourPi * sinl(s.thetaRad) * s.depthNm[2] / s.laserNm;
+  s.qdScaled = 100 * fourPi * sinTheta * s.depthNm[2] / s.laserNm;
   CheckFloatingPoint();
   const std::optional<Pixel> p = scale.ToPixel(s.qdScaled, s.lastZeroV);
   if (!p) return;
@@ -81,10 +82,12 @@ void TForm1::TraceDispersion() {
        state.thetaRad += state.thetaStepRad) {
     state.qFill = ScanWaveNumber(state.thetaRad, state.laserM);
     CheckFloatingPoint();
+    // The wave number took the same sine: whatever it could raise was met just now.
+    const long double sinTheta = sinl(state.thetaRad);
     for (state.scanV = state.vMin; state.scanV < state.vMax;) {
       TestForZero(state.scanV);
       state.scanV += state.vStep;
-      PlotLastZero(*this, scale);
+      PlotLastZero(*this, scale, sinTheta);
     }
   }
   restore.Commit();

@@ -1,19 +1,11 @@
 #include "form/fill_boundary_matrix.h"
 
-#include "form/field_names.h"
 #include "model/boundary_fill.h"
 #include "form/tform1.h"
 
-namespace {
-const char* const kDensityFields[4] = {kSubstrateDensityField, kLayer1DensityField,
-                                       kLayer2DensityField, kLayer3DensityField};
-const char* const kThicknessFields[3] = {kLayer1ThicknessField, kLayer2ThicknessField,
-                                         kLayer3ThicknessField};
-}  // namespace
-
 void ReadStackFields(const TForm1& form, SimulationState& s) {
-  for (int k = 0; k < 4; ++k) s.density[k] = form.Number(kDensityFields[k]);
-  for (int i = 0; i < 3; ++i) s.thicknessM[i] = form.Number(kThicknessFields[i]) * 1e-9L;
+  for (int k = 0; k < 4; ++k) s.density[k] = form.fields.density[k]->Number();
+  for (int i = 0; i < 3; ++i) s.thicknessM[i] = form.fields.thickness[i]->Number() * 1e-9L;
   DepthsFromThicknesses(s.thicknessM, s.depthM);
 }
 

@@ -19,11 +19,11 @@ const char* const kThicknessFields[3] = {kLayer1ThicknessField, kLayer2Thickness
 }  // namespace
 
 void RefuseUnphysicalStack(const TForm1& form) {
-  const long double laser = form.Number(kLaserField);
+  const long double laser = form.fields.laser->Number();
   if (!(laser > 0) || !std::isfinite(laser))
     Refuse("Laser line (nm) (Edit4)", "must be a finite number greater than 0");
   for (int i = 0; i < 3; ++i) {
-    const long double d = form.Number(kThicknessFields[i]);
+    const long double d = form.fields.thickness[i]->Number();
     if (!(d >= 0) || !std::isfinite(d))
       Refuse(std::string("d (nm) of ") + kLayerNames[i + 1] + " (" + kThicknessFields[i] + ")",
              "must be a finite number of 0 or more");
@@ -31,7 +31,7 @@ void RefuseUnphysicalStack(const TForm1& form) {
 }
 
 void RefuseUnphysicalZScale(const TForm1& form) {
-  const long double z = form.Number(kZScaleField);
+  const long double z = form.fields.zScale->Number();
   if (!(z > 0) || !std::isfinite(z))
     throw RefusedInput("g correlator: the z-scale factor (Edit231) must be a finite number "
                        "greater than 0");
@@ -39,11 +39,10 @@ void RefuseUnphysicalZScale(const TForm1& form) {
 
 void RefuseUnphysicalAngles(const TForm1& form) {
   for (int k = 0; k < kMeasuredColumns; ++k) {
-    const char* field = MeasuredFields(k).angle;
-    const long double angle = form.Number(field);
+    const long double angle = form.fields.angle[k]->Number();
     if (!(angle >= 0 && angle <= 90))
       throw RefusedInput("Measured data: the angle of incidence of A" + std::to_string(k + 1) +
-                         " (" + field + ") must lie between 0 and 90 degrees");
+                         " (" + MeasuredFields(k).angle + ") must lie between 0 and 90 degrees");
   }
 }
 

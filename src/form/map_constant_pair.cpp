@@ -17,12 +17,13 @@ const Rgb kClassColours[10] = {{},          {255, 0, 0},   {255, 153, 0}, {255, 
 // The g correlator of the model with constant a at x and constant b at y: certified where
 // that settles the cell, else in 80 bits. Each node needs nothing but the state, so nodes can
 // be evaluated apart from the drawing.
-MapNode MapNodeAt(TForm1& form, int a, int b, long double x, long double y) {
+MapNode MapNodeAt(TForm1& form, int a, int b, long double x, long double y,
+                  MeasuredPoints& points) {
   ModifiedValue(form.state, MapConstant(a)) = x;
   ModifiedValue(form.state, MapConstant(b)) = y;
   RefreshC44OfConstant(form.state, a);
   RefreshC44OfConstant(form.state, b);
-  if (const std::optional<CertifiedNodeFigure> f = CertifiedMapNodeCorrelator(form))
+  if (const std::optional<CertifiedNodeFigure> f = CertifiedMapNodeCorrelator(form, points))
     return {x, y, f->g, !f->exportable};
   form.EvaluateCorrelator();
   return {x, y, form.state.gCorrelator};
@@ -77,9 +78,10 @@ void TForm1::MapConstantPair(int a, int b) {
   {
     const PrefetchScope prefetch(*this, [&] { return MapSource(records.map.start, walk); },
                                  MapNodeGroupsOf(*this));
+    MeasuredPoints points;
     for (long double x = walk.xMin; x < walk.xEnd; x += walk.stepX)
       for (long double y = walk.yStart; y < walk.yEnd; y += walk.stepY) {
-        records.map.nodes.push_back(MapNodeAt(*this, a, b, x, y));
+        records.map.nodes.push_back(MapNodeAt(*this, a, b, x, y, points));
         DrawMapCell(canvas, scale, x, y, records.map.nodes.back().g, state.mapCellPx);
       }
   }

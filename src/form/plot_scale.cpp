@@ -1,6 +1,5 @@
 #include "form/plot_scale.h"
 
-#include <cfenv>
 #include <climits>
 #include <cmath>
 
@@ -34,15 +33,16 @@ std::optional<int> Truncate(long double value) {
 }  // namespace
 
 // The mapping of an infinite or far-off point may overflow or be invalid; that is no fault
-// of the caller's computation, so the flags are left as they were found.
+// of the caller's computation, so the fault flags are left as they were found.
 std::optional<Pixel> PlotScale::ToPixel(long double x, long double y) const {
-  std::fexcept_t flags;
-  std::fegetexceptflag(&flags, FE_ALL_EXCEPT);
-  const long double px = x * 1 * xToPixelScale + xToPixelOffset;
-  const long double py = y * 1 * yToPixelScale + yToPixelOffset;
-  const std::optional<int> col = Truncate(px);
-  const std::optional<int> row = Truncate(py);
-  std::fesetexceptflag(&flags, FE_ALL_EXCEPT);
+  std::optional<int> col, row;
+  {
+    const FloatingPointFlagsKept kept;
+    const long double px = x * 1 * xToPixelScale + xToPixelOffset;
+    const long double py = y * 1 * yToPixelScale + yToPixelOffset;
+    col = Truncate(px);
+    row = Truncate(py);
+  }
   if (!col || !row) return std::nullopt;
   return Pixel{*col, *row};
 }

@@ -2,7 +2,6 @@
 
 #include "base/fp_fault.h"
 #include "base/komunikat.h"
-#include "base/number_text.h"
 #include "form/computation_cancelled.h"
 
 namespace {
@@ -12,16 +11,12 @@ constexpr const char* kCancelledStatus = "Cancelled: the computation was stopped
 
 TForm1::TForm1() {
   BuildWindowControls(controls);
+  fields = EvaluationFieldsOf(controls);
   BindHandlers();
   Repaint();
 }
 
-long double TForm1::Number(const std::string& name) const {
-  const Control& c = controls[name];
-  Control::NumberMemo& memo = c.numberMemo;
-  if (!memo.valid || memo.text != c.text) memo = {c.text, ReadNumber(c.text), true};
-  return memo.value;
-}
+long double TForm1::Number(const std::string& name) const { return controls[name].Number(); }
 
 const std::string& TForm1::Text(const std::string& name) const { return controls[name].text; }
 

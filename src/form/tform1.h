@@ -9,6 +9,7 @@
 #include "form/canvas.h"
 #include "model/detg_prefetch.h"
 #include "form/controls.h"
+#include "form/evaluation_fields.h"
 #include "form/plot_scale.h"
 #include "form/session_in_use.h"
 
@@ -24,6 +25,7 @@ class TForm1 {
 
   SimulationState state;
   Controls controls;
+  EvaluationFields fields;  // of controls
   Canvas canvas;
   ComplexMatrix BoundaryMatrix;
   ComplexLD detG;

@@ -20,7 +20,8 @@ inline long double Modulus(const ComplexLD& z) { return sqrtl(z.re * z.re + z.im
 ComplexLD SmithReciprocal(const ComplexLD& p);
 
 // True when both hold the same 80 bits (the rest of a long double's storage is padding).
-inline bool SameBits(long double a, long double b) {
+// Taken by reference: comparing the stored bytes needs no load and store of the 80-bit value.
+inline bool SameBits(const long double& a, const long double& b) {
   constexpr std::size_t kSignificantBytes = 10;
   return std::memcmp(&a, &b, kSignificantBytes) == 0;
 }

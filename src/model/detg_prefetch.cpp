@@ -41,7 +41,10 @@ void DetGPrefetch::Start(std::unique_ptr<DetGInputSource> source,
   progress_ = std::move(progress);
   groups_ = std::move(groups);
   taken_ = leftToCaller_ = diverged_ = takenCertified_ = 0;
-  next_ = Prepare();
+  // The storage of the last computation's batch serves again.
+  std::unique_ptr<std::vector<StackInputs>> inputs = std::move(inputs_);
+  ListInputs(inputs);
+  next_ = Launch(std::move(inputs));
 }
 
 void DetGPrefetch::Stop() {
@@ -50,25 +53,29 @@ void DetGPrefetch::Stop() {
   source_.reset();
   progress_ = nullptr;
   groups_ = {};
-  inputs_.reset();
+  if (inputs_) inputs_->clear();
   outcomes_.clear();
   cursor_ = 0;
 }
 
-DetGPrefetch::Batch DetGPrefetch::Prepare() {
-  auto inputs = std::make_shared<std::vector<StackInputs>>();
+void DetGPrefetch::ListInputs(std::unique_ptr<std::vector<StackInputs>>& inputs) {
+  if (!inputs) inputs = std::make_unique<std::vector<StackInputs>>();
+  inputs->clear();
   // Whole groups only, so that a batch never splits one.
   const std::size_t size = groups_.size > 0 ? kBatch - kBatch % groups_.size : kBatch;
-  {
-    // The source repeats the computation's own arithmetic; its flags are not the computation's.
-    const FloatingPointFlagsKept kept;
-    StackInputs in;
-    while (inputs->size() < size && source_->Next(in)) inputs->push_back(in);
-  }
+  // The source repeats the computation's own arithmetic; its flags are not the computation's.
+  const FloatingPointFlagsKept kept;
+  StackInputs in;
+  inputs->reserve(size);
+  while (inputs->size() < size && source_->Next(in)) inputs->push_back(in);
+}
+
+DetGPrefetch::Batch DetGPrefetch::Launch(std::unique_ptr<std::vector<StackInputs>> inputs) {
   Batch batch;
   if (inputs->empty()) return batch;
-  batch.outcomes = std::async(std::launch::async, [inputs, groups = groups_] {
-    return EvaluateGroups(*inputs, groups);
+  // The batch owns its inputs until its evaluation has been waited for.
+  batch.outcomes = std::async(std::launch::async, [in = inputs.get(), groups = groups_] {
+    return EvaluateGroups(*in, groups);
   });
   batch.inputs = std::move(inputs);
   return batch;
@@ -77,10 +84,14 @@ DetGPrefetch::Batch DetGPrefetch::Prepare() {
 bool DetGPrefetch::Advance() {
   if (progress_) progress_(source_->Fraction());
   if (!next_.inputs) return false;
+  // The batch replayed last lends its storage to the inputs after the next one, which are
+  // listed while the next one is still being evaluated.
+  std::unique_ptr<std::vector<StackInputs>> following = std::move(inputs_);
+  ListInputs(following);
   outcomes_ = next_.outcomes.get();
   inputs_ = std::move(next_.inputs);
   cursor_ = 0;
-  next_ = Prepare();
+  next_ = Launch(std::move(following));
   return true;
 }
 

@@ -47,18 +47,21 @@ class DetGPrefetch {
   std::size_t TakenCertified() const { return takenCertified_; }
 
  private:
-  // The batch in use is replayed while the next one is evaluated.
+  // The batch in use is replayed while the next one is evaluated. The inputs are declared first:
+  // the future, destroyed first, waits for the evaluation that reads them.
   struct Batch {
-    std::shared_ptr<const std::vector<StackInputs>> inputs;  // shared with its evaluation
+    std::unique_ptr<std::vector<StackInputs>> inputs;
     std::future<std::vector<DetGOutcome>> outcomes;
   };
-  Batch Prepare();
+  // The next batch's inputs from the source, into inputs (created when missing).
+  void ListInputs(std::unique_ptr<std::vector<StackInputs>>& inputs);
+  Batch Launch(std::unique_ptr<std::vector<StackInputs>> inputs);
   bool Advance();
 
   std::unique_ptr<DetGInputSource> source_;
   std::function<void(double)> progress_;
   CertifiedGroups groups_;
-  std::shared_ptr<const std::vector<StackInputs>> inputs_;
+  std::unique_ptr<std::vector<StackInputs>> inputs_;
   std::vector<DetGOutcome> outcomes_;
   Batch next_;
   std::size_t cursor_ = 0;
