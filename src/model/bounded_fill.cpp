@@ -1,5 +1,6 @@
 #include "model/bounded_fill.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "model/bounded_real.h"
@@ -284,9 +285,25 @@ class BoundedWriter {
   bool otherBranch_[kLaneCount<T>] = {};  // a decay constant on the other branch than lane 0's
 };
 
+// The waves of medium k reach the rows of its interfaces: the substrate's rows 0..3, layer k's
+// rows 4 (k - 1) up to its top, the free surface's rows 12 and 13 for the third. Everything
+// else in their columns is zero.
+template <class Matrix, class T>
+void ClearBeyondInterfaces(Matrix& m) {
+  constexpr int kOrder = Matrix::kOrder;
+  for (int c = 0; c < kOrder; ++c) {
+    const int k = c < 2 ? 0 : (c + 2) / 4;
+    const int first = k == 0 ? 0 : 4 * (k - 1), last = std::min(k == 0 ? 3 : 4 * k + 3, kOrder - 1);
+    for (int r = 0; r < kOrder; ++r) {
+      if (r >= first && r <= last) continue;
+      m.re[r][c] = m.im[r][c] = m.rad[r][c] = T{};
+    }
+  }
+}
+
 template <class Matrix, class T>
 void Fill(const StackInputs* const* in, Matrix& m, LaneFill outcome[kLaneCount<T>]) {
-  m = Matrix{};
+  ClearBeyondInterfaces<Matrix, T>(m);
   BoundedWriter<Matrix, T> writer(in, m);
   for (int k = 0; k < 4; ++k)
     for (bool transverse : {true, false}) writer.WriteWaves(k, transverse);
