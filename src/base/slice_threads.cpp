@@ -2,10 +2,9 @@
 
 #include <algorithm>
 #include <atomic>
-#include <thread>
-#include <vector>
 
 #include "base/fp_fault.h"
+#include "base/worker_pool.h"
 
 namespace {
 
@@ -23,9 +22,6 @@ void TakeSlices(std::size_t count, std::size_t slice, std::atomic<std::size_t>& 
 void RunSlices(std::size_t count, std::size_t slice, unsigned threads,
                const std::function<void(std::size_t, std::size_t)>& work) {
   std::atomic<std::size_t> next{0};
-  std::vector<std::jthread> helpers;  // joined on the way out
-  for (unsigned t = 1; t < threads; ++t)
-    helpers.emplace_back([&] { TakeSlices(count, slice, next, work); });
   const FloatingPointFlagsKept kept;
-  TakeSlices(count, slice, next, work);
+  RunOnKeptThreads(threads > 0 ? threads - 1 : 0, [&] { TakeSlices(count, slice, next, work); });
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/fp_fault.h"
+#include "base/worker_pool.h"
 
 namespace {
 // About 30 ms of work on two cores: the window repaints and shows progress between batches.
@@ -74,9 +75,8 @@ DetGPrefetch::Batch DetGPrefetch::Launch(std::unique_ptr<std::vector<StackInputs
   Batch batch;
   if (inputs->empty()) return batch;
   // The batch owns its inputs until its evaluation has been waited for.
-  batch.outcomes = std::async(std::launch::async, [in = inputs.get(), groups = groups_] {
-    return EvaluateGroups(*in, groups);
-  });
+  batch.outcomes = InBackground<std::vector<DetGOutcome>>(
+      [in = inputs.get(), groups = groups_] { return EvaluateGroups(*in, groups); });
   batch.inputs = std::move(inputs);
   return batch;
 }

@@ -7,6 +7,7 @@
 
 #include "base/fp_fault.h"
 #include "base/slice_threads.h"
+#include "base/worker_pool.h"
 #include "model/medium_block_memo.h"
 
 namespace {
@@ -35,13 +36,6 @@ void EvaluateSlices(const std::vector<StackInputs>& inputs, std::vector<DetGOutc
   }
 }
 
-// Runs work on the given number of threads (at least one) and waits for all of them.
-void RunOnThreads(unsigned threads, const std::function<void()>& work) {
-  std::vector<std::thread> workers;
-  for (unsigned t = 0; t < std::max(1u, threads); ++t) workers.emplace_back(work);
-  for (std::thread& worker : workers) worker.join();
-}
-
 template <std::size_t N>
 bool SameBits(const long double (&a)[N], const long double (&b)[N]) {
   for (std::size_t k = 0; k < N; ++k)
@@ -53,7 +47,9 @@ bool SameBits(const long double (&a)[N], const long double (&b)[N]) {
 std::vector<DetGOutcome> EvaluateDetGBatch(const std::vector<StackInputs>& inputs, unsigned threads) {
   std::vector<DetGOutcome> outcomes(inputs.size());
   std::atomic<std::size_t> nextSlice{0};
-  RunOnThreads(threads, [&] { EvaluateSlices(inputs, outcomes, nextSlice); });
+  const FloatingPointFlagsKept kept;
+  RunOnKeptThreads(threads > 0 ? threads - 1 : 0,
+                   [&] { EvaluateSlices(inputs, outcomes, nextSlice); });
   return outcomes;
 }
 
