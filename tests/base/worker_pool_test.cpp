@@ -1,0 +1,47 @@
+#include "base/worker_pool.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cfenv>
+#include <thread>
+#include <vector>
+
+#include "base/fp_fault.h"
+
+// The kept threads take part at once, every time, each starting without the flags an earlier
+// task left; calls from two threads at once both finish, one of them alone.
+TEST(WorkerPool, KeptThreadsShareTheTaskAndStartWithClearFlags) {
+  for (int round = 0; round < 50; ++round) {
+    std::atomic<int> calls{0}, flagged{0};
+    RunOnKeptThreads(1, [&] {
+      if (std::fetestexcept(FE_OVERFLOW)) ++flagged;
+      ++calls;
+      std::feraiseexcept(FE_OVERFLOW);
+    });
+    EXPECT_GE(calls, 1);
+    EXPECT_LE(calls, 2);
+    ClearFloatingPointFlags();
+    EXPECT_EQ(flagged, 0);
+  }
+  std::atomic<int> total{0};
+  std::vector<std::thread> callers;
+  for (int t = 0; t < 4; ++t)
+    callers.emplace_back([&] {
+      for (int i = 0; i < 100; ++i) RunOnKeptThreads(2, [&] { ++total; });
+    });
+  for (std::thread& caller : callers) caller.join();
+  EXPECT_GE(total, 400);
+}
+
+TEST(WorkerPool, BackgroundTasksRunInTurn) {
+  std::vector<int> order;
+  std::vector<std::future<int>> results;
+  for (int i = 0; i < 20; ++i)
+    results.push_back(InBackground<int>([&order, i] {
+      order.push_back(i);
+      return i * i;
+    }));
+  for (int i = 0; i < 20; ++i) EXPECT_EQ(results[i].get(), i * i);
+  for (int i = 0; i < 20; ++i) EXPECT_EQ(order[i], i);
+}
