@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "model/bounded_real.h"
+#include "model/lane_sincos.h"
 #include "model/partial_wave.h"
 
 namespace {
@@ -163,6 +164,14 @@ void StoreInterfaceRows(Matrix& m, int col, int firstRow, double sign,
   }
 }
 
+// sin and cos of every lane; the library's beyond the range of the kernel.
+template <class T>
+void SinCos(T x, T& s, T& c) {
+  SinCosInRange(Select(Abs(x) <= kSinCosRange, x, T{}), s, c);
+  for (int l = 0; l < kLaneCount<T>; ++l)
+    if (!(Abs(LaneOf(x, l)) <= kSinCosRange)) sincos(LaneOf(x, l), &LaneOf(s, l), &LaneOf(c, l));
+}
+
 // The velocity ratio of one wave exactly as the 80-bit fill forms it: the same branch.
 long double VelocityRatio(const StackInputs& in, int k, bool transverse) {
   return transverse ? in.density[k] * in.v * in.v / (in.c44[k] * in.G)
@@ -255,7 +264,7 @@ class BoundedWriter {
     if (e.propagating) {
       // cos and sin move by at most the argument's error.
       T s, c;
-      for (int l = 0; l < kLaneCount<T>; ++l) sincos(LaneOf(arg.v, l), &LaneOf(s, l), &LaneOf(c, l));
+      SinCos(arg.v, s, c);
       const Bounded<T> cosine{c, arg.r + kLibraryError * (Abs(c) + arg.r)};
       const Bounded<T> sine{s, arg.r + kLibraryError * (Abs(s) + arg.r)};
       plus = {cosine, sine, true};
