@@ -332,12 +332,3 @@ __attribute__((target_clones("avx2", "default"), flatten)) void FillLanesMatrix(
     const StackInputs* const in[kLanes], LanesMatrix& m, LaneFill outcome[kLanes]) {
   Fill<LanesMatrix, Lanes>(in, m, outcome);
 }
-
-void SetLane(LanesMatrix& lanes, int l, const BoundedMatrix& m) {
-  for (int r = 0; r < BoundedMatrix::kOrder; ++r)
-    for (int c = 0; c < BoundedMatrix::kOrder; ++c) {
-      lanes.re[r][c][l] = m.re[r][c];
-      lanes.im[r][c][l] = m.im[r][c];
-      lanes.rad[r][c][l] = m.rad[r][c];
-    }
-}

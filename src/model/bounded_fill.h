@@ -31,6 +31,3 @@ bool FillBoundedMatrix(const StackInputs& in, BoundedMatrix& m);
 // A lane where it does not is left to be filled by itself.
 enum class LaneFill { Filled, Uncertain, OtherBranch };
 void FillLanesMatrix(const StackInputs* const in[kLanes], LanesMatrix& m, LaneFill outcome[kLanes]);
-
-// Places one matrix in lane l.
-void SetLane(LanesMatrix& lanes, int l, const BoundedMatrix& m);

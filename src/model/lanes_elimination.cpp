@@ -33,7 +33,7 @@ class LanesElimination {
  public:
   LanesElimination(LanesMatrix& m, const bool used[kLanes], LaneResult out[kLanes])
       : m_(m), out_(out) {
-    for (int l = 0; l < kLanes; ++l) live_[l] = used[l];
+    live_ = MaskOf(used);
     for (int c = 0; c < kN; ++c) lastRow_[c] = -1;
     for (int r = 0; r < kN; ++r) {
       end_[r] = LaneMask{} - 1;
@@ -50,7 +50,7 @@ class LanesElimination {
       int pivot[kLanes] = {};
       Lanes rw{};
       ChoosePivots(k, pivot, rw);
-      if (!Any(MaskOf(live_))) return;
+      if (!Any(live_)) return;
       SwapRows(k, pivot);
       Eliminate(k, rw);
     }
@@ -67,7 +67,7 @@ class LanesElimination {
   }
 
   void Leave(int l, bool alone) {
-    live_[l] = false;
+    live_[l] = 0;
     out_[l] = {CertifiedDetG{}, alone};
   }
 
@@ -113,9 +113,9 @@ class LanesElimination {
   // Every live lane swaps row k with its pivot's row; the lanes of one pivot row at once.
   void SwapRows(int k, const int pivot[kLanes]) {
     for (int p = k + 1; p <= lastRow_[k]; ++p) {
-      bool swaps[kLanes];
-      for (int l = 0; l < kLanes; ++l) swaps[l] = live_[l] && pivot[l] == p;
-      const LaneMask mask = MaskOf(swaps);
+      LaneMask pivots{};
+      for (int l = 0; l < kLanes; ++l) pivots[l] = pivot[l];
+      const LaneMask mask = live_ & (pivots == p);
       if (!Any(mask)) continue;
       for (int c = k; c < kN; ++c) {
         SwapWhere(mask, m_.re[k][c], m_.re[p][c]);
@@ -138,13 +138,12 @@ class LanesElimination {
   // Row j of a lane takes part where the lane is live and its element in column k is not an
   // exact zero; column c where it lies within the lane's pivot row.
   void Eliminate(int k, Lanes rw) {
-    const LaneMask live = MaskOf(live_);
     // Left lanes divide by 1: they must raise no flag.
     Lanes wr, wi;
-    SmithReciprocal(Select(live, m_.re[k][k], Lanes{} + 1), Select(live, m_.im[k][k], Lanes{}),
+    SmithReciprocal(Select(live_, m_.re[k][k], Lanes{} + 1), Select(live_, m_.im[k][k], Lanes{}),
                     wr, wi);
     const Lanes mw = Mag(wr, wi);
-    const LaneMask pivotEnd = live ? end_[k] : LaneMask{} - 1;
+    const LaneMask pivotEnd = live_ ? end_[k] : LaneMask{} - 1;
     int last = k, lastInAll = kN - 1;
     for (int l = 0; l < kLanes; ++l) {
       last = std::max(last, static_cast<int>(pivotEnd[l]));
@@ -156,7 +155,7 @@ class LanesElimination {
       mp[c] = Mag(m_.re[k][c], m_.im[k][c]) + 1.5 * rp[c];
     }
     for (int j = k + 1; j <= lastRow_[k]; ++j) {
-      const LaneMask row = live & NonZero(j, k);
+      const LaneMask row = live_ & NonZero(j, k);
       if (!Any(row)) continue;
       const RowMultiplier<Lanes> f =
           MultiplierOf(m_.re[j][k], m_.im[j][k], m_.rad[j][k], wr, wi, mw, rw);
@@ -180,10 +179,10 @@ class LanesElimination {
   }
 
   void Finish() {
-    const LaneMask live = MaskOf(live_);
     Lanes dr = Lanes{} + 1, di{};
     for (int i = 0; i < kN; ++i)
-      MultiplyBy(dr, di, Select(live, m_.re[i][i], Lanes{} + 1), Select(live, m_.im[i][i], Lanes{}));
+      MultiplyBy(dr, di, Select(live_, m_.re[i][i], Lanes{} + 1),
+                 Select(live_, m_.im[i][i], Lanes{}));
     for (int l = 0; l < kLanes; ++l) {
       if (!live_[l]) continue;
       const double rel = DiagonalProductBound(pivotErrors_[l]) * kBoundSlack;
@@ -194,7 +193,7 @@ class LanesElimination {
 
   LanesMatrix& m_;
   LaneResult* out_;
-  bool live_[kLanes];
+  LaneMask live_;  // all bits set in the lanes still eliminated here
   LaneMask end_[kN];  // per lane, the last column of each row that may hold a non-zero
   int lastRow_[kN];   // in any lane, the last row of each column that may hold a non-zero
   bool odd_[kLanes] = {};

@@ -173,7 +173,8 @@ TEST(CertifiedDetG, NoCertificateWhereDoubleCannotFollowAndTheCallersFlagsStay) 
 
 bool SameValue(const CertifiedDetG& a, const CertifiedDetG& b) {
   return a.certified == b.certified && std::memcmp(&a.re, &b.re, sizeof a.re) == 0 &&
-         std::memcmp(&a.im, &b.im, sizeof a.im) == 0 && std::memcmp(&a.rel, &b.rel, sizeof a.rel) == 0;
+         std::memcmp(&a.im, &b.im, sizeof a.im) == 0 &&
+         std::memcmp(&a.rel, &b.rel, sizeof a.rel) == 0;
 }
 
 // Side by side in lanes, inputs of mixed propagation patterns, repeated rows (zero
