@@ -5,10 +5,11 @@
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
+#include <future>
 #include <optional>
-#include <thread>
 
 #include "base/fp_fault.h"
+#include "base/worker_pool.h"
 
 namespace {
 
@@ -20,8 +21,8 @@ struct Outcome {
   std::vector<Mode> modes;
 };
 
-// The wave numbers' searches on worker threads, one wave number at a time on each; their
-// outcomes in the order of the wave numbers.
+// The wave numbers' searches on kept threads, one wave number at a time on each, while the
+// caller takes their outcomes in the order of the wave numbers.
 class Sweep {
  public:
   // One search per core; fewer wave numbers than cores share the cores within each search.
@@ -30,9 +31,13 @@ class Sweep {
     const std::size_t cores = EvaluationThreads();
     const std::size_t searches = std::max<std::size_t>(1, std::min(cores, qs.size()));
     searchThreads_ = static_cast<unsigned>(std::max<std::size_t>(1, cores / searches));
-    for (std::size_t t = 0; t < searches; ++t) workers_.emplace_back([this] { Work(); });
+    const auto helpers = static_cast<unsigned>(searches - 1);
+    searched_ = InBackground<void>([this, helpers] { RunOnKeptThreads(helpers, [this] { Work(); }); });
   }
-  ~Sweep() { stop_ = true; }  // the workers finish their searches early and are joined
+  ~Sweep() {  // the searches end early
+    stop_ = true;
+    searched_.wait();
+  }
 
   // Waits for outcome i; Pending once `cancelled` says so.
   Outcome Take(std::size_t i, const std::function<bool()>& cancelled) {
@@ -87,7 +92,7 @@ class Sweep {
   std::condition_variable changed_;
   std::atomic<std::size_t> next_{0};
   std::atomic<bool> stop_{false};
-  std::vector<std::jthread> workers_;  // last: joined before the rest goes
+  std::future<void> searched_;
 };
 
 }  // namespace
