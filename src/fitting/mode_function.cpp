@@ -11,6 +11,9 @@ namespace {
 constexpr long double kVanishedSquare = 1e-12L;
 constexpr long double kStepDown = 1e-9L;
 constexpr int kMaxSteps = 8;
+// A velocity this far from a bulk velocity vb, relative to vb, keeps |1 - (v / vb)^2| at least
+// that far from 0: a thousand times kVanishedSquare, far beyond the roundings of either.
+constexpr long double kClearOfBulk = 1e-9L;
 
 // The squared velocity ratio exactly as the fill forms it.
 long double RatioOf(const StackInputs& in, long double c, int k) {
@@ -28,11 +31,24 @@ bool LayerConstantVanishes(const StackInputs& in) {
 
 ModeFunction::ModeFunction(const StackInputs& stack, long double q) : stack_(stack) {
   stack_.q = q;
+  int i = 0;
+  for (int k = 1; k <= 3; ++k)
+    for (long double c : {stack.c11[k], stack.c44[k]})
+      layerBulk_[i++] = sqrtl(c * stack.G / stack.density[k]);
+}
+
+// Where a bulk velocity is not a finite positive number (a constant or density at or below 0),
+// the comparison fails and the caller tests the decay constants themselves.
+bool ModeFunction::ClearOfLayerBulkVelocities(long double v) const {
+  for (long double bulk : layerBulk_)
+    if (!(fabsl(fabsl(v) - bulk) > kClearOfBulk * bulk)) return false;
+  return true;
 }
 
 StackInputs ModeFunction::InputsAt(long double v) const {
   StackInputs in = stack_;
   in.v = v;
+  if (ClearOfLayerBulkVelocities(v)) return in;
   for (int step = 0; step < kMaxSteps && LayerConstantVanishes(in); ++step)
     in.v -= fabsl(in.v) * kStepDown;
   return in;

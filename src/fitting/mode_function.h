@@ -31,7 +31,10 @@ class ModeFunction {
   long double SubstrateTransverseLimit() const;
 
  private:
+  bool ClearOfLayerBulkVelocities(long double v) const;
+
   StackInputs stack_;
+  long double layerBulk_[6];  // c11 and c44 of layers 1 to 3
 };
 
 // z times (-i)^turns.
