@@ -32,7 +32,8 @@ class Sweep {
     const std::size_t searches = std::max<std::size_t>(1, std::min(cores, qs.size()));
     searchThreads_ = static_cast<unsigned>(std::max<std::size_t>(1, cores / searches));
     const auto helpers = static_cast<unsigned>(searches - 1);
-    searched_ = InBackground<void>([this, helpers] { RunOnKeptThreads(helpers, [this] { Work(); }); });
+    searched_ = InBackground<void>(
+        [this, helpers] { RunOnKeptThreads(helpers, [this] { Work(); }); });
   }
   ~Sweep() {  // the searches end early
     stop_ = true;
