@@ -19,9 +19,11 @@ void TakeSlices(std::size_t count, std::size_t slice, std::atomic<std::size_t>& 
 
 }  // namespace
 
+unsigned KeptHelpers(unsigned threads) { return threads > 1 ? threads : 0; }
+
 void RunSlices(std::size_t count, std::size_t slice, unsigned threads,
                const std::function<void(std::size_t, std::size_t)>& work) {
   std::atomic<std::size_t> next{0};
   const FloatingPointFlagsKept kept;
-  RunOnKeptThreads(threads > 0 ? threads - 1 : 0, [&] { TakeSlices(count, slice, next, work); });
+  RunOnKeptThreads(KeptHelpers(threads), [&] { TakeSlices(count, slice, next, work); });
 }

@@ -1,5 +1,8 @@
 #include "base/worker_pool.h"
 
+#include <pthread.h>
+#include <sched.h>
+
 #include <algorithm>
 #include <condition_variable>
 #include <deque>
@@ -11,10 +14,35 @@
 
 namespace {
 
+// The cores this process may run on.
+std::vector<int> AllowedCores() {
+  cpu_set_t allowed;
+  CPU_ZERO(&allowed);
+  std::vector<int> cores;
+  if (sched_getaffinity(0, sizeof allowed, &allowed) != 0) return cores;
+  for (int c = 0; c < CPU_SETSIZE; ++c)
+    if (CPU_ISSET(c, &allowed)) cores.push_back(c);
+  return cores;
+}
+
+// Without it the thread stays wherever the system puts it.
+void HoldOnCore(std::thread& thread, int core) {
+  cpu_set_t one;
+  CPU_ZERO(&one);
+  CPU_SET(core, &one);
+  pthread_setaffinity_np(thread.native_handle(), sizeof one, &one);
+}
+
 class WorkerPool {
  public:
+  // Kept thread i is held on the i-th allowed core: a woken thread is often queued on its
+  // waker's core and waits there for milliseconds while another core idles.
   explicit WorkerPool(unsigned size) {
-    for (unsigned i = 0; i < size; ++i) threads_.emplace_back([this] { Serve(); });
+    const std::vector<int> cores = AllowedCores();
+    for (unsigned i = 0; i < size; ++i) {
+      threads_.emplace_back([this] { Serve(); });
+      if (!cores.empty()) HoldOnCore(threads_.back(), cores[i % cores.size()]);
+    }
   }
   WorkerPool(const WorkerPool&) = delete;
   WorkerPool& operator=(const WorkerPool&) = delete;

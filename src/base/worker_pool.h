@@ -6,7 +6,8 @@
 // Threads kept for the whole run, so that work handed over starts at once: a thread made for
 // the occasion starts on its maker's core and may wait milliseconds there for another one.
 // Run(helpers, task) calls task on the calling thread and on up to `helpers` kept threads at
-// the same time, and returns when every call has returned. Calls from several threads at once
+// the same time, and returns when every call has returned. There is a kept thread for every
+// core, each held on its core. Calls from several threads at once
 // are served one at a time; a call made meanwhile runs task on its own thread alone, so that
 // nothing waits for the pool. Each kept thread starts every task with the fault flags clear,
 // as a new thread would. task must not throw.

@@ -47,8 +47,7 @@ std::vector<DetGOutcome> EvaluateDetGBatch(const std::vector<StackInputs>& input
   std::vector<DetGOutcome> outcomes(inputs.size());
   std::atomic<std::size_t> nextSlice{0};
   const FloatingPointFlagsKept kept;
-  RunOnKeptThreads(threads > 0 ? threads - 1 : 0,
-                   [&] { EvaluateSlices(inputs, outcomes, nextSlice); });
+  RunOnKeptThreads(KeptHelpers(threads), [&] { EvaluateSlices(inputs, outcomes, nextSlice); });
   return outcomes;
 }
 

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sched.h>
+
 #include <atomic>
+#include <chrono>
 #include <cfenv>
 #include <thread>
 #include <vector>
@@ -32,6 +35,31 @@ TEST(WorkerPool, KeptThreadsShareTheTaskAndStartWithClearFlags) {
     });
   for (std::thread& caller : callers) caller.join();
   EXPECT_GE(total, 400);
+}
+
+// Every kept thread is held on one core; the caller keeps the cores it had.
+TEST(WorkerPool, KeptThreadsHeldOnACoreEach) {
+  const auto coresOfThisThread = [] {
+    cpu_set_t set;
+    CPU_ZERO(&set);
+    sched_getaffinity(0, sizeof set, &set);
+    return CPU_COUNT(&set);
+  };
+  const int callerCores = coresOfThisThread();
+  const std::thread::id caller = std::this_thread::get_id();
+  std::atomic<int> kept{0}, heldOnOne{0};
+  for (int round = 0; round < 20; ++round)
+    RunOnKeptThreads(2, [&] {
+      if (std::this_thread::get_id() == caller) {  // gives the kept threads time to join in
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        return;
+      }
+      ++kept;
+      if (coresOfThisThread() == 1) ++heldOnOne;
+    });
+  EXPECT_GT(kept, 0);
+  EXPECT_EQ(heldOnOne, kept);
+  EXPECT_EQ(coresOfThisThread(), callerCores);
 }
 
 TEST(WorkerPool, BackgroundTasksRunInTurn) {

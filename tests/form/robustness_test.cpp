@@ -71,6 +71,7 @@ TEST_F(Robustness, ACancelEndsTheComputationWithAStatusAndRestoresTheState) {
   const std::string normal = Correlator();
   const SimulationState before = form.state;
   Select("RadioGroup2", 3);
+  Select("RadioGroup5", 2);  // "M": a map of several batches
   sink.shown.clear();
   struct Run { const char* button; int cancelAt; };
   for (const Run run : {Run{"Button6", 2}, Run{"Button4", 2}, Run{"Button7", 1}}) {
