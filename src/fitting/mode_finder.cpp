@@ -18,13 +18,12 @@ constexpr long double kRayleighPoissonZero = 0.874L;
 // down instead.
 constexpr long double kUnstableFraction = 1e-3L;
 
-std::vector<long double> GridVelocities(long double low, long double high) {
+void GridVelocities(long double low, long double high, std::vector<long double>& grid) {
   const long double span = high - low;
   const std::size_t intervals = static_cast<std::size_t>(ceill(span / kGridStep));
-  std::vector<long double> grid(intervals + 1);
+  grid.resize(intervals + 1);
   for (std::size_t i = 0; i < intervals; ++i) grid[i] = low + span * i / intervals;
   grid[intervals] = high;
-  return grid;
 }
 
 }  // namespace
@@ -62,13 +61,14 @@ std::optional<std::vector<Mode>> FindModes(const StackInputs& stack, long double
   const ModeFunction fn(stack, q);
   const long double high = fn.SubstrateTransverseLimit();
   if (!(q > 0 && std::isfinite(q) && high > 0 && std::isfinite(high))) return std::vector<Mode>{};
-  const long double low = LowestModeBound(stack);
-  std::optional<ProjectedScan> grid =
-      ProjectedGrid(fn, GridVelocities(low, high), numerics, threads, cancelled);
-  if (!grid) return std::nullopt;
+  // Kept from one search to the next on this thread: fresh pages cost as much as the rest.
+  thread_local std::vector<long double> velocities;
+  thread_local ProjectedScan grid;
+  GridVelocities(LowestModeBound(stack), high, velocities);
+  if (!ProjectedGrid(fn, velocities, numerics, threads, cancelled, grid)) return std::nullopt;
 
   ComplexMatrix matrix;
-  const RealProjection real = grid->projection;
+  const RealProjection real = grid.projection;
   const auto f = [&](long double v) {
     const StackInputs in = fn.InputsAt(v);
     return real(fn.Divided(in, EvaluateDetG(in, matrix)));
@@ -77,7 +77,7 @@ std::optional<std::vector<Mode>> FindModes(const StackInputs& stack, long double
   const auto exact = [&](const GridValue& g) { return g.exact ? g.value : f(g.v); };
   std::vector<Mode> modes;
   const auto add = [&](long double v) { modes.push_back({ModeLabel(modes.size()), v}); };
-  const std::vector<GridValue>& values = grid->values;
+  const std::vector<GridValue>& values = grid.values;
   if (values[0].value == 0) add(values[0].v);
   for (std::size_t i = 1; i < values.size(); ++i) {
     if (cancelled && cancelled()) return std::nullopt;

@@ -138,38 +138,35 @@ void ProveSigns(const RealProjection& real, std::vector<Point>& points, unsigned
 
 int ProvenSign(const RealProjection& real, const CertifiedDetG& det, const ComplexLD& turned) {
   if (!det.certified) return 0;
-  const long double size = hypotl(det.re, det.im);
-  const long double bound = kPhaseSum * (det.AbsoluteBound() + kRoundingShare * size);
+  const double size = std::hypot(det.re, det.im);
+  const long double bound = kPhaseSum * (det.rel * size * kBoundSlack + kRoundingShare * size);
   const long double p = real(turned);
   if (!(fabsl(p) > bound * (1 + kRoundingShare))) return 0;
   return p > 0 ? 1 : -1;
 }
 
-std::optional<ProjectedScan> ProjectedGrid(const ModeFunction& fn,
-                                           const std::vector<long double>& grid,
-                                           GridNumerics numerics, unsigned threads,
-                                           const std::function<bool()>& cancelled) {
+bool ProjectedGrid(const ModeFunction& fn, const std::vector<long double>& grid,
+                   GridNumerics numerics, unsigned threads, const std::function<bool()>& cancelled,
+                   ProjectedScan& scan) {
   // Kept from call to call: fresh pages for every wave number cost a quarter of the search.
   thread_local std::vector<Point> points;
   points.assign(grid.size(), Point{});
   const bool certified = numerics == GridNumerics::Certified;
-  if (certified && !Certify(fn, grid, points, threads, cancelled)) return std::nullopt;
+  if (certified && !Certify(fn, grid, points, threads, cancelled)) return false;
   const auto uncertified = [](const Point& p) { return !p.certified.certified; };
-  if (!MakeExact(fn, grid, points, Where(points, uncertified), threads, cancelled))
-    return std::nullopt;
-  if (!MakeExact(fn, grid, points, LargestCandidates(points), threads, cancelled))
-    return std::nullopt;
+  if (!MakeExact(fn, grid, points, Where(points, uncertified), threads, cancelled)) return false;
+  if (!MakeExact(fn, grid, points, LargestCandidates(points), threads, cancelled)) return false;
 
   const RealProjection real(LargestExact(points));
   ProveSigns(real, points, threads);
   const auto unproven = [](const Point& p) { return !p.exact && p.sign == 0; };
-  if (!MakeExact(fn, grid, points, Where(points, unproven), threads, cancelled))
-    return std::nullopt;
+  if (!MakeExact(fn, grid, points, Where(points, unproven), threads, cancelled)) return false;
 
-  std::vector<GridValue> values(points.size());
+  scan.projection = real;
+  scan.values.resize(points.size());
   for (std::size_t i = 0; i < points.size(); ++i) {
     const Point& p = points[i];
-    values[i] = {p.v, p.exact ? real(p.value) : static_cast<long double>(p.sign), p.exact};
+    scan.values[i] = {p.v, p.exact ? real(p.value) : static_cast<long double>(p.sign), p.exact};
   }
-  return ProjectedScan{real, std::move(values)};
+  return true;
 }

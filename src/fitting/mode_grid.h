@@ -1,6 +1,5 @@
 #pragma once
 #include <functional>
-#include <optional>
 #include <vector>
 
 #include "fitting/mode_function.h"
@@ -19,7 +18,7 @@ struct GridValue {
 };
 
 struct ProjectedScan {
-  RealProjection projection;
+  RealProjection projection{{1, 0}};
   std::vector<GridValue> values;
 };
 
@@ -27,11 +26,10 @@ struct ProjectedScan {
 // of largest modulus (the first of them in grid order), evaluated on the calling thread and
 // threads - 1 others. An 80-bit evaluation that fails away from the caller's thread is
 // repeated on it, so that its fault is raised there, at the first such velocity in grid order.
-// Returns nothing once `cancelled` says so.
-std::optional<ProjectedScan> ProjectedGrid(const ModeFunction& fn,
-                                           const std::vector<long double>& grid,
-                                           GridNumerics numerics, unsigned threads,
-                                           const std::function<bool()>& cancelled);
+// Into scan, whose storage serves again; false once `cancelled` says so.
+bool ProjectedGrid(const ModeFunction& fn, const std::vector<long double>& grid,
+                   GridNumerics numerics, unsigned threads, const std::function<bool()>& cancelled,
+                   ProjectedScan& scan);
 
 // The sign of the 80-bit projection p of det_g, decided from a certified det_g turned as its
 // quotient is (Turned by ModeFunction::ScaleAt's turns): the quotient is that over a positive

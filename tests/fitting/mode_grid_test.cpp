@@ -38,9 +38,9 @@ TEST(ModeGrid, CertifiedSignsAreThoseOfTheExtendedGrid) {
     for (long double angle : {25.0L, 60.0L, 85.0L}) {
       const ModeFunction fn(stack, ScatteringWaveNumber(angle, 532));
       const std::vector<long double> grid = Grid(2000, fn.SubstrateTransverseLimit(), 3.7L);
-      const ProjectedScan fast =
-          ProjectedGrid(fn, grid, GridNumerics::Certified, EvaluationThreads(), {}).value();
-      const ProjectedScan exact = ProjectedGrid(fn, grid, GridNumerics::Extended, 1, {}).value();
+      ProjectedScan fast, exact;
+      ASSERT_TRUE(ProjectedGrid(fn, grid, GridNumerics::Certified, EvaluationThreads(), {}, fast));
+      ASSERT_TRUE(ProjectedGrid(fn, grid, GridNumerics::Extended, 1, {}, exact));
       ASSERT_EQ(fast.values.size(), exact.values.size());
       std::size_t decided = 0;
       for (std::size_t i = 0; i < grid.size(); ++i) {
