@@ -1,8 +1,5 @@
 #include "model/lane_sincos.h"
 
-// The lanes are GCC vectors passed between the kernel's own functions only.
-#pragma GCC diagnostic ignored "-Wpsabi"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
