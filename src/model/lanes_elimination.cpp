@@ -15,17 +15,24 @@ LaneMask MaskOf(const bool lanes[kLanes]) {
   return mask;
 }
 
-bool Any(LaneMask mask) {
-  LaneMask folded = mask;
-  for (int l = 1; l < kLanes; ++l) folded[0] |= mask[l];
-  return folded[0] != 0;
+// Every lane of mask or-ed (and-ed) into every lane, by halves, within the vector.
+static_assert(kLanes == 4);
+LaneMask FoldOr(LaneMask m) {
+  m |= __builtin_shuffle(m, LaneMask{2, 3, 0, 1});
+  return m | __builtin_shuffle(m, LaneMask{1, 0, 3, 2});
+}
+LaneMask FoldAnd(LaneMask m) {
+  m &= __builtin_shuffle(m, LaneMask{2, 3, 0, 1});
+  return m & __builtin_shuffle(m, LaneMask{1, 0, 3, 2});
 }
 
-bool All(LaneMask mask) {
-  LaneMask folded = mask;
-  for (int l = 1; l < kLanes; ++l) folded[0] &= mask[l];
-  return folded[0] != 0;
+bool Any(LaneMask mask) { return FoldOr(mask)[0] != 0; }
+
+std::int64_t LargestLane(LaneMask m) {
+  m = m > __builtin_shuffle(m, LaneMask{2, 3, 0, 1}) ? m : __builtin_shuffle(m, LaneMask{2, 3, 0, 1});
+  return std::max(m[0], m[1]);
 }
+bool All(LaneMask mask) { return FoldAnd(mask)[0] != 0; }
 
 // The elimination of every live lane along its own pivots, which must be the only candidates
 // the 80-bit path has; the others leave.
@@ -34,15 +41,17 @@ class LanesElimination {
   LanesElimination(LanesMatrix& m, const bool used[kLanes], LaneResult out[kLanes])
       : m_(m), out_(out) {
     live_ = MaskOf(used);
-    for (int c = 0; c < kN; ++c) lastRow_[c] = -1;
+    LaneMask lastInColumn[kN];  // per lane
+    for (int c = 0; c < kN; ++c) lastInColumn[c] = LaneMask{} - 1;
     for (int r = 0; r < kN; ++r) {
       end_[r] = LaneMask{} - 1;
       for (int c = kN - 1; c >= 0; --c) {
         const LaneMask nonZero = NonZero(r, c);
         end_[r] = end_[r] < 0 && nonZero ? c : end_[r];
-        if (Any(nonZero)) lastRow_[c] = r;
+        lastInColumn[c] = nonZero ? LaneMask{} + r : lastInColumn[c];
       }
     }
+    for (int c = 0; c < kN; ++c) lastRow_[c] = static_cast<int>(LargestLane(lastInColumn[c]));
   }
 
   void Run() {
@@ -112,20 +121,24 @@ class LanesElimination {
 
   // Every live lane swaps row k with its pivot's row; the lanes of one pivot row at once.
   void SwapRows(int k, const int pivot[kLanes]) {
+    LaneMask pivots{};
+    for (int l = 0; l < kLanes; ++l) pivots[l] = pivot[l];
     for (int p = k + 1; p <= lastRow_[k]; ++p) {
-      LaneMask pivots{};
-      for (int l = 0; l < kLanes; ++l) pivots[l] = pivot[l];
       const LaneMask mask = live_ & (pivots == p);
       if (!Any(mask)) continue;
-      for (int c = k; c < kN; ++c) {
+      // Beyond both rows' ends both hold exact zeros; row p takes row k's non-zeros.
+      const LaneMask endK = end_[k];
+      const LaneMask later = endK > end_[p] ? endK : end_[p];
+      const int swapEnd = static_cast<int>(LargestLane(mask ? later : LaneMask{} - 1));
+      const int movedEnd = static_cast<int>(LargestLane(mask ? endK : LaneMask{} - 1));
+      for (int c = k; c <= swapEnd; ++c) {
         SwapWhere(mask, m_.re[k][c], m_.re[p][c]);
         SwapWhere(mask, m_.im[k][c], m_.im[p][c]);
         SwapWhere(mask, m_.rad[k][c], m_.rad[p][c]);
       }
-      const LaneMask endK = end_[k];
       end_[k] = mask ? end_[p] : end_[k];
       end_[p] = mask ? endK : end_[p];
-      for (int c = k; c < kN; ++c) lastRow_[c] = std::max(lastRow_[c], p);
+      for (int c = k; c <= movedEnd; ++c) lastRow_[c] = std::max(lastRow_[c], p);
     }
   }
 
@@ -149,14 +162,14 @@ class LanesElimination {
       last = std::max(last, static_cast<int>(pivotEnd[l]));
       lastInAll = std::min(lastInAll, static_cast<int>(pivotEnd[l]));
     }
-    Lanes mp[kN], rp[kN];
-    for (int c = k + 1; c <= last; ++c) {
-      rp[c] = m_.rad[k][c];
-      mp[c] = Mag(m_.re[k][c], m_.im[k][c]) + 1.5 * rp[c];
-    }
+    const Lanes* rp = m_.rad[k];  // the pivot row stays as it is meanwhile
+    Lanes mp[kN];
+    for (int c = k + 1; c <= last; ++c) mp[c] = Mag(m_.re[k][c], m_.im[k][c]) + 1.5 * rp[c];
+    int lastUpdated = -1;
     for (int j = k + 1; j <= lastRow_[k]; ++j) {
       const LaneMask row = live_ & NonZero(j, k);
       if (!Any(row)) continue;
+      lastUpdated = j;
       const RowMultiplier<Lanes> f =
           MultiplierOf(m_.re[j][k], m_.im[j][k], m_.rad[j][k], wr, wi, mw, rw);
       int c = k + 1;
@@ -174,8 +187,8 @@ class LanesElimination {
         m_.rad[j][c] = Select(update, rad, m_.rad[j][c]);
       }
       end_[j] = row && end_[k] > end_[j] ? end_[k] : end_[j];
-      for (int c = k + 1; c <= last; ++c) lastRow_[c] = std::max(lastRow_[c], j);
     }
+    for (int c = k + 1; c <= last; ++c) lastRow_[c] = std::max(lastRow_[c], lastUpdated);
   }
 
   void Finish() {
