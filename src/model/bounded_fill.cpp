@@ -295,17 +295,25 @@ class BoundedWriter {
   bool otherBranch_[kLaneCount<T>] = {};  // a decay constant on the other branch than lane 0's
 };
 
-// The waves of medium k reach the rows of its interfaces: the substrate's rows 0..3, layer k's
-// rows 4 (k - 1) up to its top, the free surface's rows 12 and 13 for the third. Everything
-// else in their columns is zero.
+// The rows that the waves of column c reach, those of its medium's interfaces: the substrate's
+// rows 0..3, layer k's rows 4 (k - 1) up to its top, the free surface's rows 12 and 13 for the
+// third. Everything else in the column is zero.
+struct WaveRows {
+  int first, last;
+};
+constexpr WaveRows WaveRowsOfColumn(int c) {
+  const int k = c < 2 ? 0 : (c + 2) / 4;
+  if (k == 0) return {0, 3};
+  return {4 * (k - 1), k == 3 ? BoundedMatrix::kOrder - 1 : 4 * k + 3};
+}
+
 template <class Matrix, class T>
 void ClearBeyondInterfaces(Matrix& m) {
   constexpr int kOrder = Matrix::kOrder;
   for (int c = 0; c < kOrder; ++c) {
-    const int k = c < 2 ? 0 : (c + 2) / 4;
-    const int first = k == 0 ? 0 : 4 * (k - 1), last = std::min(k == 0 ? 3 : 4 * k + 3, kOrder - 1);
+    const WaveRows rows = WaveRowsOfColumn(c);
     for (int r = 0; r < kOrder; ++r) {
-      if (r >= first && r <= last) continue;
+      if (r >= rows.first && r <= rows.last) continue;
       m.re[r][c] = m.im[r][c] = m.rad[r][c] = T{};
     }
   }
