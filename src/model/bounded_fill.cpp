@@ -295,18 +295,6 @@ class BoundedWriter {
   bool otherBranch_[kLaneCount<T>] = {};  // a decay constant on the other branch than lane 0's
 };
 
-// The rows that the waves of column c reach, those of its medium's interfaces: the substrate's
-// rows 0..3, layer k's rows 4 (k - 1) up to its top, the free surface's rows 12 and 13 for the
-// third. Everything else in the column is zero.
-struct WaveRows {
-  int first, last;
-};
-constexpr WaveRows WaveRowsOfColumn(int c) {
-  const int k = c < 2 ? 0 : (c + 2) / 4;
-  if (k == 0) return {0, 3};
-  return {4 * (k - 1), k == 3 ? BoundedMatrix::kOrder - 1 : 4 * k + 3};
-}
-
 template <class Matrix, class T>
 void ClearBeyondInterfaces(Matrix& m) {
   constexpr int kOrder = Matrix::kOrder;

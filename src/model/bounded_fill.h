@@ -20,6 +20,18 @@ struct LanesMatrix {
   Lanes rad[kOrder][kOrder];
 };
 
+// The rows that the waves of column c reach, those of its medium's interfaces: the substrate's
+// rows 0..3, layer k's rows 4 (k - 1) up to its top, the free surface's rows 12 and 13 for the
+// third. The fills leave every other element of the column zero.
+struct WaveRows {
+  int first, last;
+};
+constexpr WaveRows WaveRowsOfColumn(int c) {
+  const int k = c < 2 ? 0 : (c + 2) / 4;
+  if (k == 0) return {0, 3};
+  return {4 * (k - 1), k == 3 ? BoundedMatrix::kOrder - 1 : 4 * k + 3};
+}
+
 // Writes all 196 elements. The branch of every decay constant is decided by the 80-bit path's
 // own test on its own velocity ratio, so near a bulk velocity both take the same branch.
 // False when a real exponential's argument is too uncertain to bound it. Floating-point flags

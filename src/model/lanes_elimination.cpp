@@ -1,6 +1,7 @@
 #include "model/lanes_elimination.h"
 
 #include <algorithm>
+#include <array>
 #include <utility>
 
 #include "model/bounded_pivoting.h"
@@ -8,6 +9,23 @@
 namespace {
 
 constexpr int kN = LanesMatrix::kOrder;
+
+// Per row, the columns whose waves reach it.
+struct ColumnSpan {
+  int first = kN, last = -1;
+};
+constexpr std::array<ColumnSpan, kN> FilledColumns() {
+  std::array<ColumnSpan, kN> spans{};
+  for (int c = 0; c < kN; ++c) {
+    const WaveRows rows = WaveRowsOfColumn(c);
+    for (int r = rows.first; r <= rows.last; ++r) {
+      spans[r].first = std::min(spans[r].first, c);
+      spans[r].last = std::max(spans[r].last, c);
+    }
+  }
+  return spans;
+}
+constexpr std::array<ColumnSpan, kN> kFilledColumns = FilledColumns();
 
 LaneMask MaskOf(const bool lanes[kLanes]) {
   LaneMask mask{};
@@ -41,17 +59,20 @@ class LanesElimination {
   LanesElimination(LanesMatrix& m, const bool used[kLanes], LaneResult out[kLanes])
       : m_(m), out_(out) {
     live_ = MaskOf(used);
-    LaneMask lastInColumn[kN];  // per lane
-    for (int c = 0; c < kN; ++c) lastInColumn[c] = LaneMask{} - 1;
+    // Searched from the far end of what the fill may have written: mostly found at once.
     for (int r = 0; r < kN; ++r) {
       end_[r] = LaneMask{} - 1;
-      for (int c = kN - 1; c >= 0; --c) {
-        const LaneMask nonZero = NonZero(r, c);
-        end_[r] = end_[r] < 0 && nonZero ? c : end_[r];
-        lastInColumn[c] = nonZero ? LaneMask{} + r : lastInColumn[c];
+      for (int c = kFilledColumns[r].last; c >= kFilledColumns[r].first; --c) {
+        end_[r] = end_[r] < 0 && NonZero(r, c) ? c : end_[r];
+        if (All(end_[r] >= 0)) break;
       }
     }
-    for (int c = 0; c < kN; ++c) lastRow_[c] = static_cast<int>(LargestLane(lastInColumn[c]));
+    for (int c = 0; c < kN; ++c) {
+      const WaveRows rows = WaveRowsOfColumn(c);
+      lastRow_[c] = -1;
+      for (int r = rows.last; r >= rows.first && lastRow_[c] < 0; --r)
+        if (Any(NonZero(r, c))) lastRow_[c] = r;
+    }
   }
 
   void Run() {

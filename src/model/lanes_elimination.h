@@ -12,6 +12,7 @@ struct LaneResult {
 
 // BoundedDeterminant of the matrix of every lane marked in `used`, all lanes at once: each
 // lane's value and bound are bit for bit those of its matrix eliminated by itself. Lanes not
-// used are ignored. Works in place. Floating-point flags raised meanwhile are the caller's to
+// used are ignored. m must be zero beyond WaveRowsOfColumn, as the fill leaves it. Works in
+// place. Floating-point flags raised meanwhile are the caller's to
 // test: a lane's arithmetic may raise them for the others.
 void LanesDeterminant(LanesMatrix& m, const bool used[kLanes], LaneResult out[kLanes]);
