@@ -77,11 +77,10 @@ class LanesElimination {
 
   void Run() {
     for (int k = 0; k < kN; ++k) {
-      int pivot[kLanes] = {};
       Lanes rw{};
-      ChoosePivots(k, pivot, rw);
+      const LaneMask pivots = ChoosePivots(k, rw);
       if (!Any(live_)) return;
-      SwapRows(k, pivot);
+      SwapRows(k, pivots);
       Eliminate(k, rw);
     }
     Finish();
@@ -101,25 +100,21 @@ class LanesElimination {
     out_[l] = {CertifiedDetG{}, alone};
   }
 
-  // The pivot of column k in every live lane, as PossiblePivots and BoundsOfPivot choose it,
+  // The pivot row of column k in every live lane, as PossiblePivots and BoundsOfPivot choose it,
   // the lanes side by side. A lane with a second candidate is left to be eliminated by itself.
-  void ChoosePivots(int k, int pivot[kLanes], Lanes& rw) {
+  LaneMask ChoosePivots(int k, Lanes& rw) {
     Lanes best = Lanes{} - 1;
     LaneMask largest = LaneMask{} - 1;
+    Entry<Lanes> candidate;  // stays 0 where a lane has none, which then leaves
     for (int i = k; i <= lastRow_[k]; ++i) {
-      const Lanes square = m_.re[i][k] * m_.re[i][k] + m_.im[i][k] * m_.im[i][k];
+      const Lanes re = m_.re[i][k], im = m_.im[i][k];
+      const Lanes square = re * re + im * im;
       const LaneMask larger = NonZero(i, k) && best < square;
       best = larger ? square : best;
       largest = larger ? LaneMask{} + i : largest;
+      candidate = {larger ? re : candidate.re, larger ? im : candidate.im,
+                   larger ? m_.rad[i][k] : candidate.rad};
     }
-    Lanes pivotRe{}, pivotIm{}, pivotRad{};
-    for (int l = 0; l < kLanes; ++l) {
-      pivot[l] = largest[l] < 0 ? k : static_cast<int>(largest[l]);
-      pivotRe[l] = m_.re[pivot[l]][k][l];
-      pivotIm[l] = m_.im[pivot[l]][k][l];
-      pivotRad[l] = m_.rad[pivot[l]][k][l];
-    }
-    const Entry<Lanes> candidate{pivotRe, pivotIm, pivotRad};
     const Lanes low = LowModulus(candidate);
     LaneMask others{};
     for (int i = k; i <= lastRow_[k]; ++i) {
@@ -131,22 +126,25 @@ class LanesElimination {
       others |= another & !((modulus * kPivotHigh + rad * kBoundSlack) * kPivotHigh < low);
     }
     const PivotBounds<Lanes> bounds = BoundsOfPivot(candidate);
-    for (int l = 0; l < kLanes; ++l) {
-      if (!live_[l]) continue;
-      if (largest[l] < 0 || others[l] || !bounds.ok[l]) Leave(l, largest[l] >= 0 && others[l]);
-      else odd_[l] = odd_[l] != (pivot[l] != k);
-    }
+    const LaneMask leave = live_ & ((largest < 0) | others | !bounds.ok);
+    if (Any(leave))
+      for (int l = 0; l < kLanes; ++l)
+        if (leave[l]) Leave(l, largest[l] >= 0 && others[l]);
+    const LaneMask pivots = largest < 0 ? LaneMask{} + k : largest;
+    odd_ ^= live_ & (pivots != k);
     pivotErrors_ = WithPivotError(pivotErrors_, bounds.rho);
     rw = bounds.rw;
+    return pivots;
   }
 
   // Every live lane swaps row k with its pivot's row; the lanes of one pivot row at once.
-  void SwapRows(int k, const int pivot[kLanes]) {
-    LaneMask pivots{};
-    for (int l = 0; l < kLanes; ++l) pivots[l] = pivot[l];
-    for (int p = k + 1; p <= lastRow_[k]; ++p) {
-      const LaneMask mask = live_ & (pivots == p);
-      if (!Any(mask)) continue;
+  void SwapRows(int k, LaneMask pivots) {
+    for (LaneMask pending = live_ & (pivots != k); Any(pending);) {
+      int p = k;
+      for (int l = 0; l < kLanes && p == k; ++l)
+        if (pending[l]) p = static_cast<int>(pivots[l]);
+      const LaneMask mask = pending & (pivots == p);
+      pending &= ~mask;
       // Beyond both rows' ends both hold exact zeros; row p takes row k's non-zeros.
       const LaneMask endK = end_[k];
       const LaneMask later = endK > end_[p] ? endK : end_[p];
@@ -230,7 +228,7 @@ class LanesElimination {
   LaneMask live_;  // all bits set in the lanes still eliminated here
   LaneMask end_[kN];  // per lane, the last column of each row that may hold a non-zero
   int lastRow_[kN];   // in any lane, the last row of each column that may hold a non-zero
-  bool odd_[kLanes] = {};
+  LaneMask odd_{};  // all bits set where the row swaps so far are odd in number
   Lanes pivotErrors_{};  // per lane, prod (1 + rho_k) - 1 over the pivots so far
 };
 
