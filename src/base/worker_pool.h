@@ -7,10 +7,10 @@
 // the occasion starts on its maker's core and may wait milliseconds there for another one.
 // Run(helpers, task) calls task on the calling thread and on up to `helpers` kept threads at
 // the same time, and returns when every call has returned. There is a kept thread for every
-// core, each held on its core. Calls from several threads at once
-// are served one at a time; a call made meanwhile runs task on its own thread alone, so that
-// nothing waits for the pool. Each kept thread starts every task with the fault flags clear,
-// as a new thread would. task must not throw.
+// core, each held on its core. Calls from several threads at once are served one at a time; a
+// call made meanwhile runs task on its own thread alone, so that nothing waits for the pool.
+// Each kept thread starts every task with the fault flags clear, as a new thread would. task
+// must not throw.
 void RunOnKeptThreads(unsigned helpers, const std::function<void()>& task);
 
 // Runs task on a kept thread of its own, after the tasks handed to it before; it starts with

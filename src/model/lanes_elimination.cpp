@@ -45,12 +45,13 @@ LaneMask FoldAnd(LaneMask m) {
 }
 
 bool Any(LaneMask mask) { return FoldOr(mask)[0] != 0; }
+bool All(LaneMask mask) { return FoldAnd(mask)[0] != 0; }
 
 std::int64_t LargestLane(LaneMask m) {
-  m = m > __builtin_shuffle(m, LaneMask{2, 3, 0, 1}) ? m : __builtin_shuffle(m, LaneMask{2, 3, 0, 1});
+  const LaneMask swapped = __builtin_shuffle(m, LaneMask{2, 3, 0, 1});
+  m = m > swapped ? m : swapped;
   return std::max(m[0], m[1]);
 }
-bool All(LaneMask mask) { return FoldAnd(mask)[0] != 0; }
 
 // The elimination of every live lane along its own pivots, which must be the only candidates
 // the 80-bit path has; the others leave.
