@@ -19,11 +19,6 @@ inline constexpr double kTwoOverPi = 0x1.45f306dc9c883p-1;
 inline constexpr double kHalfPi1 = 0x1.921fb544p+0;
 inline constexpr double kHalfPi2 = 0x1.0b4611a6p-34;
 inline constexpr double kHalfPi3 = 0x1.3198a2e037073p-69;
-// Adding and subtracting it rounds to the nearest integer below 2^51.
-inline constexpr double kRoundingShift = 0x1.8p52;
-
-inline std::int64_t Quadrant(double k) { return static_cast<std::int64_t>(k); }
-inline LaneMask Quadrant(Lanes k) { return __builtin_convertvector(k, LaneMask); }
 inline double Select(std::int64_t pick, double a, double b) { return pick ? a : b; }
 
 // sin r and cos r for |r| <= pi / 4: their Taylor series, whose first omitted terms are below
@@ -68,7 +63,7 @@ void SinCosInRange(T x, T& s, T& c) {
   T sr0, cr0;
   SinCosNearZero(r, sr0, cr0);
   const T sr = sr0 + rest * cr0, cr = cr0 - rest * sr0;
-  const auto quadrant = Quadrant(k);
+  const auto quadrant = ToInteger(k);
   const auto swapped = quadrant & 1;
   s = Select(swapped, cr, sr);
   c = Select(swapped, sr, cr);
