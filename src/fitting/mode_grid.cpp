@@ -138,8 +138,8 @@ void ProveSigns(const RealProjection& real, std::vector<Point>& points, unsigned
 
 int ProvenSign(const RealProjection& real, const CertifiedDetG& det, const ComplexLD& turned) {
   if (!det.certified) return 0;
-  const double size = std::hypot(det.re, det.im);
-  const long double bound = kPhaseSum * (det.rel * size * kBoundSlack + kRoundingShare * size);
+  const long double size = std::hypot(det.re, det.im);
+  const long double bound = kPhaseSum * (det.AbsoluteBound() + kRoundingShare * size);
   const long double p = real(turned);
   if (!(fabsl(p) > bound * (1 + kRoundingShare))) return 0;
   return p > 0 ? 1 : -1;

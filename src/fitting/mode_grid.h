@@ -24,7 +24,7 @@ struct ProjectedScan {
 
 // The mode function at every velocity of the grid, projected on the phase of its 80-bit value
 // of largest modulus (the first of them in grid order), evaluated on the calling thread and
-// threads - 1 others. An 80-bit evaluation that fails away from the caller's thread is
+// the kept threads of `threads` cores (RunSlices). An 80-bit evaluation that fails away from the caller's thread is
 // repeated on it, so that its fault is raised there, at the first such velocity in grid order.
 // Into scan, whose storage serves again; false once `cancelled` says so.
 bool ProjectedGrid(const ModeFunction& fn, const std::vector<long double>& grid,

@@ -4,8 +4,8 @@
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
-#include <mutex>
 #include <future>
+#include <mutex>
 #include <optional>
 
 #include "base/fp_fault.h"

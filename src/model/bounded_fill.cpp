@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <optional>
 
 #include "model/bounded_real.h"
 #include "model/lane_exp.h"
@@ -213,28 +212,16 @@ class BoundedWriter {
   void WriteWaves(int k, bool transverse) {
     const BoundedExponent<T> e = ExponentOf(k, transverse);
     const MediumTerms<T> terms = TermsOf(k);
-    const int kind = transverse ? 0 : 1;
     if (k == 0) {
       const Components<T> comps = ComponentsOf(terms, e, transverse);
-      StoreInterfaceRows(m_, kind, 0, 1, comps, static_cast<const BoundedPhase<T>*>(nullptr));
+      const BoundedPhase<T>* unitPhase = nullptr;  // at z = 0
+      StoreInterfaceRows(m_, ColumnOf(0, transverse, 0), 0, 1, comps, unitPhase);
       return;
     }
-    // The - wave's and the + wave's, at the layer's bottom (the substrate's top has none).
-    std::optional<PhasePair<T>> lower;
-    if (k > 1) lower = PhasePairAt(e, z_[k - 1]);
     const PhasePair<T> upper = PhasePairAt(e, z_[k]);
-    for (int plus = 0; plus < 2; ++plus) {
-      const int col = 4 * k - 2 + kind + 2 * plus;
-      const BoundedExponent<T> signed_ = WithSign(e, plus ? 1 : -1);
-      const Components<T> comps = ComponentsOf(terms, signed_, transverse);
-      StoreInterfaceRows(m_, col, 4 * (k - 1), -1, comps, lower ? &(*lower)[plus] : nullptr);
-      if (k < 3) {
-        StoreInterfaceRows(m_, col, 4 * k, 1, comps, &upper[plus]);
-        continue;
-      }
-      StoreElement(m_, 12, col, ScaledShear(transverse, signed_, q_), &upper[plus]);
-      StoreElement(m_, 13, col, comps[3], &upper[plus]);
-    }
+    if (k == 1) return WriteLayerColumns(k, transverse, e, terms, nullptr, upper);
+    const PhasePair<T> lower = PhasePairAt(e, z_[k - 1]);
+    WriteLayerColumns(k, transverse, e, terms, &lower, upper);
   }
 
   LaneFill Outcome(int l) const {
@@ -257,6 +244,32 @@ class BoundedWriter {
     const Bounded<T> mag{root, 2 * kRoundoff * root};
     const Bounded<T> m2 = mag * mag;
     return {propagating, 1, mag, propagating ? -m2 : m2};
+  }
+
+  // The substrate's transverse and longitudinal waves, then those of each layer: - transverse,
+  // - longitudinal, + transverse, + longitudinal.
+  static int ColumnOf(int k, bool transverse, int plus) {
+    const int kind = transverse ? 0 : 1;
+    return k == 0 ? kind : 4 * k - 2 + kind + 2 * plus;
+  }
+
+  // The - and + waves of one kind of layer k, with their phases at the layer's bottom (none at
+  // the substrate's top, where they are 1) and at its top.
+  void WriteLayerColumns(int k, bool transverse, const BoundedExponent<T>& e,
+                         const MediumTerms<T>& terms, const PhasePair<T>* lower,
+                         const PhasePair<T>& upper) {
+    for (int plus = 0; plus < 2; ++plus) {
+      const int col = ColumnOf(k, transverse, plus);
+      const BoundedExponent<T> signed_ = WithSign(e, plus ? 1 : -1);
+      const Components<T> comps = ComponentsOf(terms, signed_, transverse);
+      StoreInterfaceRows(m_, col, 4 * (k - 1), -1, comps, lower ? &(*lower)[plus] : nullptr);
+      if (k < 3) {
+        StoreInterfaceRows(m_, col, 4 * k, 1, comps, &upper[plus]);
+        continue;
+      }
+      StoreElement(m_, 12, col, ScaledShear(transverse, signed_, q_), &upper[plus]);
+      StoreElement(m_, 13, col, comps[3], &upper[plus]);
+    }
   }
 
   MediumTerms<T> TermsOf(int k) const {
