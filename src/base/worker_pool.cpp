@@ -25,7 +25,7 @@ std::vector<int> AllowedCores() {
   return cores;
 }
 
-// Without it the thread stays wherever the system puts it.
+// Keeps the thread on the given core from now on.
 void HoldOnCore(std::thread& thread, int core) {
   cpu_set_t one;
   CPU_ZERO(&one);

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <utility>
 
 #include "model/bounded_pivoting.h"
 
@@ -88,10 +87,6 @@ class LanesElimination {
   }
 
  private:
-  BoundedEntry At(int l, int r, int c) const {
-    return {m_.re[r][c][l], m_.im[r][c][l], m_.rad[r][c][l]};
-  }
-
   LaneMask NonZero(int r, int c) const {
     return m_.re[r][c] != 0 || m_.im[r][c] != 0 || m_.rad[r][c] != 0;
   }
