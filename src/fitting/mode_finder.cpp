@@ -3,14 +3,15 @@
 #include <algorithm>
 #include <cmath>
 
-#include "fitting/sign_change_root.h"
+#include "fitting/counted_search.h"
+#include "fitting/mode_collector.h"
+#include "fitting/mode_count.h"
 
 namespace {
 
 // Below 0.5 m/s so that the few micrometres per second by which ModeFunction steps away from
 // a layer bulk velocity never widen an interval beyond it.
 constexpr long double kGridStep = 0.49L;
-constexpr long double kRefinedWidth = 1e-6L;
 // The Rayleigh velocity of a medium with Poisson ratio 0 in units of its transverse one,
 // sqrt(3 - sqrt 5) = 0.87403, rounded down. See LowestModeBound.
 constexpr long double kRayleighPoissonZero = 0.874L;
@@ -24,6 +25,13 @@ void GridVelocities(long double low, long double high, std::vector<long double>&
   grid.resize(intervals + 1);
   for (std::size_t i = 0; i < intervals; ++i) grid[i] = low + span * i / intervals;
   grid[intervals] = high;
+}
+
+// For a stack of stable media the quotient is real up to rounding (its phase is a whole number of
+// half turns), so it is projected on the real axis; else on the phase of its largest value.
+std::optional<RealProjection> KnownProjection(const StackInputs& stack) {
+  if (!CountableStack(stack)) return std::nullopt;
+  return RealProjection({1, 0});
 }
 
 }  // namespace
@@ -65,29 +73,20 @@ std::optional<std::vector<Mode>> FindModes(const StackInputs& stack, long double
   thread_local std::vector<long double> velocities;
   thread_local ProjectedScan grid;
   GridVelocities(LowestModeBound(stack), high, velocities);
-  if (!ProjectedGrid(fn, velocities, numerics, threads, cancelled, grid)) return std::nullopt;
+  const std::optional<RealProjection> known = KnownProjection(stack);
+  if (numerics == GridNumerics::Certified && known)
+    if (std::optional<std::vector<Mode>> modes =
+            CountedSearch(fn, stack, q, velocities, *known, threads, cancelled))
+      return modes;
+  if (!ProjectedGrid(fn, velocities, numerics, threads, cancelled, grid, known))
+    return std::nullopt;
 
-  ComplexMatrix matrix;
-  const RealProjection real = grid.projection;
-  const auto f = [&](long double v) {
-    const StackInputs in = fn.InputsAt(v);
-    return real(fn.Divided(in, EvaluateDetG(in, matrix)));
-  };
-  // A bracket's ends in 80 bits, where the grid only knows their signs.
-  const auto exact = [&](const GridValue& g) { return g.exact ? g.value : f(g.v); };
-  std::vector<Mode> modes;
-  const auto add = [&](long double v) { modes.push_back({ModeLabel(modes.size()), v}); };
+  ModeCollector collector(fn, grid.projection);
   const std::vector<GridValue>& values = grid.values;
-  if (values[0].value == 0) add(values[0].v);
+  if (values[0].value == 0) collector.Add(values[0].v);
   for (std::size_t i = 1; i < values.size(); ++i) {
     if (cancelled && cancelled()) return std::nullopt;
-    const GridValue& previous = values[i - 1];
-    const GridValue& current = values[i];
-    if (current.value == 0)
-      add(current.v);
-    else if (previous.value != 0 && (current.value < 0) != (previous.value < 0))
-      add(RefineSignChange(f, previous.v, exact(previous), current.v, exact(current),
-                           kRefinedWidth));
+    collector.Bracket(values[i - 1], values[i]);
   }
-  return modes;
+  return std::move(collector.modes);
 }

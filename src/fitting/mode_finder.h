@@ -39,7 +39,9 @@ long double LowestModeBound(const StackInputs& stack);
 // Any two modes more than 0.5 m/s apart are both found. A floating-point fault of an
 // evaluation propagates as FloatingPointFault. Returns nothing once `cancelled` says so.
 // The refinement is always in 80 bits, on the calling thread; the grid's numerics and the
-// threads that share its evaluation change the speed, not the modes.
+// threads that share its evaluation change the speed, not the modes. With the certified
+// numerics and a stack of stable media the grid is evaluated only where its mode counts are
+// taken (CountedSearch), and wholly where they cannot be: again the same modes.
 std::optional<std::vector<Mode>> FindModes(const StackInputs& stack, long double q,
                                            const std::function<bool()>& cancelled = {},
                                            GridNumerics numerics = GridNumerics::Certified,

@@ -147,7 +147,7 @@ int ProvenSign(const RealProjection& real, const CertifiedDetG& det, const Compl
 
 bool ProjectedGrid(const ModeFunction& fn, const std::vector<long double>& grid,
                    GridNumerics numerics, unsigned threads, const std::function<bool()>& cancelled,
-                   ProjectedScan& scan) {
+                   ProjectedScan& scan, const std::optional<RealProjection>& given) {
   // Kept from call to call: fresh pages for every wave number cost a quarter of the search.
   thread_local std::vector<Point> points;
   points.assign(grid.size(), Point{});
@@ -155,9 +155,10 @@ bool ProjectedGrid(const ModeFunction& fn, const std::vector<long double>& grid,
   if (certified && !Certify(fn, grid, points, threads, cancelled)) return false;
   const auto uncertified = [](const Point& p) { return !p.certified.certified; };
   if (!MakeExact(fn, grid, points, Where(points, uncertified), threads, cancelled)) return false;
-  if (!MakeExact(fn, grid, points, LargestCandidates(points), threads, cancelled)) return false;
+  if (!given && !MakeExact(fn, grid, points, LargestCandidates(points), threads, cancelled))
+    return false;
 
-  const RealProjection real(LargestExact(points));
+  const RealProjection real = given ? *given : RealProjection(LargestExact(points));
   ProveSigns(real, points, threads);
   const auto unproven = [](const Point& p) { return !p.exact && p.sign == 0; };
   if (!MakeExact(fn, grid, points, Where(points, unproven), threads, cancelled)) return false;

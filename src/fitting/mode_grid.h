@@ -1,5 +1,6 @@
 #pragma once
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "fitting/mode_function.h"
@@ -22,14 +23,16 @@ struct ProjectedScan {
   std::vector<GridValue> values;
 };
 
-// The mode function at every velocity of the grid, projected on the phase of its 80-bit value
-// of largest modulus (the first of them in grid order), evaluated on the calling thread and
-// the kept threads of `threads` cores (RunSlices). An 80-bit evaluation that fails away from the caller's thread is
-// repeated on it, so that its fault is raised there, at the first such velocity in grid order.
-// Into scan, whose storage serves again; false once `cancelled` says so.
+// The mode function at every velocity of the grid, projected on `given` or else on the phase of
+// its 80-bit value of largest modulus (the first of them in grid order), evaluated on the
+// calling thread and the kept threads of `threads` cores (RunSlices). An 80-bit evaluation that
+// fails away from the caller's thread is repeated on it, so that its fault is raised there, at
+// the first such velocity in grid order. Into scan, whose storage serves again; false once
+// `cancelled` says so.
 bool ProjectedGrid(const ModeFunction& fn, const std::vector<long double>& grid,
                    GridNumerics numerics, unsigned threads, const std::function<bool()>& cancelled,
-                   ProjectedScan& scan);
+                   ProjectedScan& scan,
+                   const std::optional<RealProjection>& given = std::nullopt);
 
 // The sign of the 80-bit projection p of det_g, decided from a certified det_g turned as its
 // quotient is (Turned by ModeFunction::ScaleAt's turns): the quotient is that over a positive
