@@ -52,7 +52,10 @@ void Interpolated(const Matrix4 a2, long double x1, long double x2, long double 
                   long double f2, Matrix4 out) {
   const long double slope = (f1 - f2) / (x1 - x2);
   for (int r = 0; r < 4; ++r)
-    for (int c = 0; c < 4; ++c) out[r][c] = slope * (a2[r][c] - (r == c ? x2 : 0)) + (r == c ? f2 : 0);
+    for (int c = 0; c < 4; ++c) {
+      const bool diagonal = r == c;
+      out[r][c] = slope * (a2[r][c] - (diagonal ? x2 : 0)) + (diagonal ? f2 : 0);
+    }
 }
 
 Matrix2 Block(const Matrix4 p, int row, int column) {
