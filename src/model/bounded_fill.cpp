@@ -318,10 +318,11 @@ class BoundedWriter {
   bool otherBranch_[kLaneCount<T>] = {};  // a decay constant on the other branch than lane 0's
 };
 
+// From column first on.
 template <class Matrix, class T>
-void ClearBeyondInterfaces(Matrix& m) {
+void ClearBeyondInterfaces(Matrix& m, int first) {
   constexpr int kOrder = Matrix::kOrder;
-  for (int c = 0; c < kOrder; ++c) {
+  for (int c = first; c < kOrder; ++c) {
     const WaveRows rows = WaveRowsOfColumn(c);
     for (int r = 0; r < kOrder; ++r) {
       if (r >= rows.first && r <= rows.last) continue;
@@ -331,10 +332,12 @@ void ClearBeyondInterfaces(Matrix& m) {
 }
 
 template <class Matrix, class T>
-void Fill(const StackInputs* const* in, Matrix& m, LaneFill outcome[kLaneCount<T>]) {
-  ClearBeyondInterfaces<Matrix, T>(m);
+void Fill(const StackInputs* const* in, Matrix& m, LaneFill outcome[kLaneCount<T>],
+          int firstMedium = 0, int lastMedium = 3) {
+  // The substrate's two columns, then four of each layer.
+  ClearBeyondInterfaces<Matrix, T>(m, firstMedium == 0 ? 0 : 4 * firstMedium - 2);
   BoundedWriter<Matrix, T> writer(in, m);
-  for (int k = 0; k < 4; ++k)
+  for (int k = firstMedium; k <= lastMedium; ++k)
     for (bool transverse : {true, false}) writer.WriteWaves(k, transverse);
   for (int l = 0; l < kLaneCount<T>; ++l) outcome[l] = writer.Outcome(l);
 }
@@ -351,4 +354,10 @@ bool FillBoundedMatrix(const StackInputs& in, BoundedMatrix& m) {
 __attribute__((target_clones("avx2", "default"), flatten)) void FillLanesMatrix(
     const StackInputs* const in[kLanes], LanesMatrix& m, LaneFill outcome[kLanes]) {
   Fill<LanesMatrix, Lanes>(in, m, outcome);
+}
+
+__attribute__((target_clones("avx2", "default"), flatten)) void FillLanesMedia(
+    const StackInputs* const in[kLanes], LanesMatrix& m, LaneFill outcome[kLanes], int first,
+    int last) {
+  Fill<LanesMatrix, Lanes>(in, m, outcome, first, last);
 }

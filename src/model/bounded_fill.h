@@ -43,3 +43,7 @@ bool FillBoundedMatrix(const StackInputs& in, BoundedMatrix& m);
 // A lane where it does not is left to be filled by itself.
 enum class LaneFill { Filled, Uncertain, OtherBranch };
 void FillLanesMatrix(const StackInputs* const in[kLanes], LanesMatrix& m, LaneFill outcome[kLanes]);
+// The columns of media first..last alone, as FillLanesMatrix writes them, and zeros beyond the
+// interfaces of the columns of media first..3; the other elements are left as they were.
+void FillLanesMedia(const StackInputs* const in[kLanes], LanesMatrix& m, LaneFill outcome[kLanes],
+                    int first, int last);

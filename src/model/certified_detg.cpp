@@ -5,19 +5,17 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
-#include <utility>
 #include <vector>
 
 #include "model/bounded_elimination.h"
 #include "model/bounded_fill.h"
 #include "model/bounded_real.h"
+#include "model/elimination_prefix_cache.h"
 #include "model/lanes_elimination.h"
 #include "base/fp_fault.h"
 
 namespace {
 
-// Underflow costs precision that the bounds do not follow, so it ends the certificate too.
-constexpr int kWatchedFlags = FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW | FE_UNDERFLOW;
 
 // An extended number's sign and exponent are its ninth and tenth bytes; an infinity or a NaN
 // has every exponent bit set. Read from memory, without loading the number.
@@ -47,11 +45,11 @@ double CertifiedDetG::AbsoluteBound() const {
 CertifiedDetG EvaluateDetGCertified(const StackInputs& in) {
   if (!FiniteInputs(in)) return {};
   const FloatingPointFlagsKept kept;
-  std::feclearexcept(kWatchedFlags);
+  std::feclearexcept(kCertificateFlags);
   BoundedMatrix m;
   CertifiedDetG det;
   if (FillBoundedMatrix(in, m)) det = BoundedDeterminant(m);
-  if (std::fetestexcept(kWatchedFlags)) return {};
+  if (std::fetestexcept(kCertificateFlags)) return {};
   return det;
 }
 
@@ -72,50 +70,88 @@ unsigned BranchHint(const StackInputs& in) {
 
 // Up to kLanes inputs alike side by side; the unused lanes repeat the first. Where the lanes
 // raised a floating-point flag, each input is evaluated by itself, which tells whose it was,
-// and the flags are cleared again: each group starts without them.
+// and the flags are cleared again: each group starts without them. Four lanes alike before
+// layer 2 replay or record the first steps of their elimination; a prefix is kept only from a
+// group that raised no flag, so the steps it saves raise none.
 void EvaluateGroup(const StackInputs* const in[kLanes], int n, CertifiedDetG* const out[kLanes]) {
   const StackInputs* side[kLanes];
   for (int l = 0; l < kLanes; ++l) side[l] = in[l < n ? l : 0];
-  LanesMatrix lanes;
-  LaneFill filled[kLanes];
-  FillLanesMatrix(side, lanes, filled);
-  bool used[kLanes];
-  for (int l = 0; l < kLanes; ++l) used[l] = l < n && filled[l] == LaneFill::Filled;
+  // The unused lanes repeat the first: a group of fewer is alike where its inputs are.
+  PrefixSlot* slot = PrefixSlotOf(side);
+  LaneFill filled[kLanes] = {LaneFill::Filled, LaneFill::Filled, LaneFill::Filled,
+                             LaneFill::Filled};
+  bool used[kLanes] = {true, true, true, true};
   LaneResult results[kLanes];
-  LanesDeterminant(lanes, used, results);
-  const bool flagged = std::fetestexcept(kWatchedFlags);
+  if (!slot || !ResumeFromSlot(side, *slot, results)) {
+    LanesMatrix lanes;
+    FillLanesMatrix(side, lanes, filled);
+    // A repeated lane is used where a prefix is recorded: it costs nothing, and the prefix then
+    // serves groups of four.
+    for (int l = 0; l < kLanes; ++l) used[l] = (l < n || slot) && filled[l] == LaneFill::Filled;
+    if (slot) {
+      RecordIntoSlot(side, lanes, filled, used, *slot, results);
+    } else {
+      LanesDeterminant(lanes, used, results);
+    }
+  }
+  const bool flagged = std::fetestexcept(kCertificateFlags);
   for (int l = 0; l < n; ++l) {
     if (flagged || results[l].alone || filled[l] == LaneFill::OtherBranch)
       *out[l] = EvaluateDetGCertified(*in[l]);
     else
       *out[l] = used[l] ? results[l].det : CertifiedDetG{};
   }
-  if (flagged) std::feclearexcept(kWatchedFlags);
+  if (flagged) std::feclearexcept(kCertificateFlags);
 }
 
 }  // namespace
 
 void EvaluateDetGCertifiedLanes(const StackInputs* in, std::size_t n, CertifiedDetG* out) {
   const FloatingPointFlagsKept kept;
-  std::vector<std::pair<unsigned, std::size_t>> byHint;
+  // Within one branch pattern, the inputs of one wave number and velocity side by side: those of
+  // a map's neighbouring nodes share their first steps. Ordered by their bits: only equal ones
+  // need to meet.
+  struct Order {
+    unsigned hint;
+    std::uint64_t q, v;
+    std::size_t index;
+  };
+  thread_local std::vector<Order> byHint;
+  byHint.clear();
   for (std::size_t i = 0; i < n; ++i) {
-    if (FiniteInputs(in[i]))
-      byHint.emplace_back(BranchHint(in[i]), i);
-    else
+    if (!FiniteInputs(in[i])) {
       out[i] = {};
+      continue;
+    }
+    Order o{BranchHint(in[i]), 0, 0, i};
+    std::memcpy(&o.q, &in[i].q, sizeof o.q);
+    std::memcpy(&o.v, &in[i].v, sizeof o.v);
+    byHint.push_back(o);
   }
-  std::stable_sort(byHint.begin(), byHint.end(),
-                   [](const auto& a, const auto& b) { return a.first < b.first; });
-  std::feclearexcept(kWatchedFlags);
+  std::sort(byHint.begin(), byHint.end(), [](const Order& a, const Order& b) {
+    if (a.hint != b.hint) return a.hint < b.hint;
+    if (a.q != b.q) return a.q < b.q;
+    if (a.v != b.v) return a.v < b.v;
+    return a.index < b.index;
+  });
+  std::feclearexcept(kCertificateFlags);
   for (std::size_t begin = 0; begin < byHint.size();) {
     const StackInputs* groupIn[kLanes];
     CertifiedDetG* groupOut[kLanes];
+    // Where the first two share their wave number and velocity, only inputs of those join.
+    const auto sameWave = [&](std::size_t a, std::size_t b) {
+      const StackInputs& x = in[byHint[a].index];
+      const StackInputs& y = in[byHint[b].index];
+      return SameBits(x.q, y.q) && SameBits(x.v, y.v);
+    };
+    const bool oneWave = begin + 1 < byHint.size() && sameWave(begin, begin + 1);
     int size = 0;
     for (; size < kLanes && begin + size < byHint.size() &&
-           byHint[begin + size].first == byHint[begin].first;
+           byHint[begin + size].hint == byHint[begin].hint &&
+           (!oneWave || sameWave(begin, begin + size));
          ++size) {
-      groupIn[size] = &in[byHint[begin + size].second];
-      groupOut[size] = &out[byHint[begin + size].second];
+      groupIn[size] = &in[byHint[begin + size].index];
+      groupOut[size] = &out[byHint[begin + size].index];
     }
     EvaluateGroup(groupIn, size, groupOut);
     begin += size;

@@ -1,4 +1,5 @@
 #pragma once
+#include <cfenv>
 #include <cstddef>
 
 #include "model/boundary_fill.h"
@@ -13,6 +14,10 @@ struct CertifiedDetG {
   // A bound on |(re, im) - det_80|; infinite without a certificate.
   double AbsoluteBound() const;
 };
+
+// The flags that end a certificate. Underflow costs precision that the bounds do not follow,
+// so it ends the certificate too.
+inline constexpr int kCertificateFlags = FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW | FE_UNDERFLOW;
 
 // One evaluation: the fill with element bounds, then the elimination with the pivots of the
 // 80-bit path and a running bound on every element. No certificate where a pivot could differ

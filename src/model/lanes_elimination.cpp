@@ -59,34 +59,122 @@ class LanesElimination {
   LanesElimination(LanesMatrix& m, const bool used[kLanes], LaneResult out[kLanes])
       : m_(m), out_(out) {
     live_ = MaskOf(used);
-    // Searched from the far end of what the fill may have written: mostly found at once.
-    for (int r = 0; r < kN; ++r) {
-      end_[r] = LaneMask{} - 1;
-      for (int c = kFilledColumns[r].last; c >= kFilledColumns[r].first; --c) {
-        end_[r] = end_[r] < 0 && NonZero(r, c) ? c : end_[r];
-        if (All(end_[r] >= 0)) break;
-      }
-    }
-    for (int c = 0; c < kN; ++c) {
-      const WaveRows rows = WaveRowsOfColumn(c);
-      lastRow_[c] = -1;
-      for (int r = rows.last; r >= rows.first && lastRow_[c] < 0; --r)
-        if (Any(NonZero(r, c))) lastRow_[c] = r;
-    }
+    for (int r = 0; r < kN; ++r) end_[r] = RowEnd(r, kFilledColumns[r].first);
+    for (int c = 0; c < kN; ++c) lastRow_[c] = ColumnLastRow(c);
   }
 
-  void Run() {
-    for (int k = 0; k < kN; ++k) {
+  // From the state after a recorded prefix, its steps replayed on the columns of layer 2: false
+  // where this matrix's later columns do not end as the recorded one's did.
+  LanesElimination(LanesMatrix& m, const EliminationPrefix& prefix, LaneResult out[kLanes])
+      : m_(m), out_(out) {
+    for (int r = kPrefixRows / 2; r < kN; ++r)
+      if (!Same(RowEnd(r, kLayer2First), prefix.startEnd[r])) return;
+    for (int c = kLayer2First; c < kN; ++c)
+      if (ColumnLastRow(c) != prefix.startLastRow[c]) return;
+    for (int k = 0; k < kPrefixSteps; ++k) Replay(k, prefix.step[k]);
+    live_ = prefix.live;
+    odd_ = prefix.odd;
+    pivotErrors_ = prefix.pivotErrors;
+    for (int r = 0; r < kN; ++r) end_[r] = prefix.end[r];
+    for (int c = 0; c < kN; ++c) lastRow_[c] = prefix.lastRow[c];
+    for (int i = 0; i < kPrefixSteps; ++i) {
+      m_.re[i][i] = prefix.diagonalRe[i];
+      m_.im[i][i] = prefix.diagonalIm[i];
+    }
+    resumed_ = true;
+  }
+
+  void Run(EliminationPrefix* record = nullptr) {
+    if (record) StartRecording(*record);
+    for (int k = resumed_ ? kPrefixSteps : 0; k < kN; ++k) {
       Lanes rw{};
       const LaneMask pivots = ChoosePivots(k, rw);
       if (!Any(live_)) return;
       SwapRows(k, pivots);
       Eliminate(k, rw);
+      if (record_ && k == kPrefixSteps - 1) FinishRecording();
     }
     Finish();
   }
 
+  bool Resumed() const { return resumed_; }
+
  private:
+  // Searched from the far end of what the fill may have written, down to column first: mostly
+  // found at once. -1 in a lane where the row holds no non-zero there.
+  LaneMask RowEnd(int r, int first) const {
+    LaneMask end = LaneMask{} - 1;
+    for (int c = kFilledColumns[r].last; c >= std::max(first, kFilledColumns[r].first); --c) {
+      end = end < 0 && NonZero(r, c) ? c : end;
+      if (All(end >= 0)) break;
+    }
+    return end;
+  }
+
+  int ColumnLastRow(int c) const {
+    const WaveRows rows = WaveRowsOfColumn(c);
+    for (int r = rows.last; r >= rows.first; --r)
+      if (Any(NonZero(r, c))) return r;
+    return -1;
+  }
+
+  static bool Same(LaneMask a, LaneMask b) { return All(a == b); }
+
+  void StartRecording(EliminationPrefix& record) {
+    record_ = &record;
+    record.usable = false;
+    for (int r = 0; r < kN; ++r) record.startEnd[r] = end_[r];
+    for (int c = 0; c < kN; ++c) record.startLastRow[c] = lastRow_[c];
+    for (EliminationPrefix::Step& step : record.step) step.swaps = step.updates = 0;
+  }
+
+  void FinishRecording() {
+    EliminationPrefix& p = *record_;
+    p.usable = All(live_);
+    p.live = live_;
+    p.odd = odd_;
+    p.pivotErrors = pivotErrors_;
+    for (int r = 0; r < kN; ++r) p.end[r] = end_[r];
+    for (int c = 0; c < kN; ++c) p.lastRow[c] = lastRow_[c];
+    for (int i = 0; i < kPrefixSteps; ++i) {
+      p.diagonalRe[i] = m_.re[i][i];
+      p.diagonalIm[i] = m_.im[i][i];
+    }
+    record_ = nullptr;
+  }
+
+  EliminationPrefix::Step* Recording(int k) { return record_ ? &record_->step[k] : nullptr; }
+
+  // What step k did to the columns of layer 2, done again: the same swaps, and the same updates
+  // with the pivot row's elements there.
+  void Replay(int k, const EliminationPrefix::Step& step) {
+    for (int s = 0; s < step.swaps; ++s) {
+      const EliminationPrefix::Swap& swap = step.swap[s];
+      for (int c = kLayer2First; c <= std::min(swap.end, kLayer2Last); ++c) {
+        SwapWhere(swap.lanes, m_.re[k][c], m_.re[swap.row][c]);
+        SwapWhere(swap.lanes, m_.im[k][c], m_.im[swap.row][c]);
+        SwapWhere(swap.lanes, m_.rad[k][c], m_.rad[swap.row][c]);
+      }
+    }
+    const int last = std::min(step.last, kLayer2Last);
+    const Lanes* rp = m_.rad[k];
+    Lanes mp[kN];
+    for (int c = kLayer2First; c <= last; ++c)
+      mp[c] = Mag(m_.re[k][c], m_.im[k][c]) + 1.5 * rp[c];
+    for (int u = 0; u < step.updates; ++u) {
+      const EliminationPrefix::Update& update = step.update[u];
+      const int j = update.row;
+      for (int c = kLayer2First; c <= last; ++c) {
+        Lanes re = m_.re[j][c], im = m_.im[j][c], rad = m_.rad[j][c];
+        UpdateElement(re, im, rad, m_.re[k][c], m_.im[k][c], mp[c], rp[c], update.f);
+        const LaneMask where = update.lanes & (c <= step.pivotEnd);
+        m_.re[j][c] = Select(where, re, m_.re[j][c]);
+        m_.im[j][c] = Select(where, im, m_.im[j][c]);
+        m_.rad[j][c] = Select(where, rad, m_.rad[j][c]);
+      }
+    }
+  }
+
   LaneMask NonZero(int r, int c) const {
     return m_.re[r][c] != 0 || m_.im[r][c] != 0 || m_.rad[r][c] != 0;
   }
@@ -146,6 +234,8 @@ class LanesElimination {
       const LaneMask later = endK > end_[p] ? endK : end_[p];
       const int swapEnd = static_cast<int>(LargestLane(mask ? later : LaneMask{} - 1));
       const int movedEnd = static_cast<int>(LargestLane(mask ? endK : LaneMask{} - 1));
+      if (EliminationPrefix::Step* step = Recording(k))
+        step->swap[step->swaps++] = {mask, p, swapEnd};
       for (int c = k; c <= swapEnd; ++c) {
         SwapWhere(mask, m_.re[k][c], m_.re[p][c]);
         SwapWhere(mask, m_.im[k][c], m_.im[p][c]);
@@ -177,6 +267,11 @@ class LanesElimination {
       last = std::max(last, static_cast<int>(pivotEnd[l]));
       lastInAll = std::min(lastInAll, static_cast<int>(pivotEnd[l]));
     }
+    EliminationPrefix::Step* step = Recording(k);
+    if (step) {
+      step->pivotEnd = pivotEnd;
+      step->last = last;
+    }
     const Lanes* rp = m_.rad[k];  // the pivot row stays as it is meanwhile
     Lanes mp[kN];
     for (int c = k + 1; c <= last; ++c) mp[c] = Mag(m_.re[k][c], m_.im[k][c]) + 1.5 * rp[c];
@@ -187,6 +282,7 @@ class LanesElimination {
       lastUpdated = j;
       const RowMultiplier<Lanes> f =
           MultiplierOf(m_.re[j][k], m_.im[j][k], m_.rad[j][k], wr, wi, mw, rw);
+      if (step) step->update[step->updates++] = {j, row, f};
       int c = k + 1;
       if (All(row)) {
         for (; c <= lastInAll; ++c)
@@ -226,6 +322,8 @@ class LanesElimination {
   int lastRow_[kN];   // in any lane, the last row of each column that may hold a non-zero
   LaneMask odd_{};  // all bits set where the row swaps so far are odd in number
   Lanes pivotErrors_{};  // per lane, prod (1 + rho_k) - 1 over the pivots so far
+  EliminationPrefix* record_ = nullptr;
+  bool resumed_ = false;
 };
 
 }  // namespace
@@ -233,4 +331,20 @@ class LanesElimination {
 __attribute__((target_clones("avx2", "default"), flatten)) void LanesDeterminant(
     LanesMatrix& m, const bool used[kLanes], LaneResult out[kLanes]) {
   LanesElimination(m, used, out).Run();
+}
+
+__attribute__((target_clones("avx2", "default"), flatten)) void RecordingLanesDeterminant(
+    LanesMatrix& m, const bool used[kLanes], LaneResult out[kLanes], EliminationPrefix& prefix) {
+  bool all = true;
+  for (int l = 0; l < kLanes; ++l) all = all && used[l];
+  LanesElimination(m, used, out).Run(all ? &prefix : nullptr);
+  if (!all) prefix.usable = false;
+}
+
+__attribute__((target_clones("avx2", "default"), flatten)) bool ResumedLanesDeterminant(
+    LanesMatrix& m, const EliminationPrefix& prefix, LaneResult out[kLanes]) {
+  LanesElimination elimination(m, prefix, out);
+  if (!elimination.Resumed()) return false;
+  elimination.Run();
+  return true;
 }

@@ -13,6 +13,9 @@ namespace {
 // Inputs a thread takes at a time: large enough to keep the counter cold, small enough to
 // share the tail of a batch evenly.
 constexpr std::size_t kSlice = 32;
+// Certified inputs are grouped within a slice: several nodes of a map, so that each group of
+// lanes holds one wave number and velocity of neighbouring nodes.
+constexpr std::size_t kCertifiedSlice = 256;
 
 void EvaluateSlices(const std::vector<StackInputs>& inputs, std::vector<DetGOutcome>& outcomes,
                     std::atomic<std::size_t>& nextSlice) {
@@ -54,7 +57,7 @@ std::vector<DetGOutcome> EvaluateDetGBatch(const std::vector<StackInputs>& input
 std::vector<CertifiedDetG> EvaluateDetGCertifiedBatch(const std::vector<StackInputs>& inputs,
                                                       unsigned threads) {
   std::vector<CertifiedDetG> values(inputs.size());
-  RunSlices(inputs.size(), kSlice, threads, [&](std::size_t begin, std::size_t end) {
+  RunSlices(inputs.size(), kCertifiedSlice, threads, [&](std::size_t begin, std::size_t end) {
     EvaluateDetGCertifiedLanes(&inputs[begin], end - begin, &values[begin]);
   });
   return values;
