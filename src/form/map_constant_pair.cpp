@@ -79,6 +79,9 @@ void TForm1::MapConstantPair(int a, int b) {
     const PrefetchScope prefetch(*this, [&] { return MapSource(records.map.start, walk); },
                                  MapNodeGroupsOf(*this));
     MeasuredPoints points;
+    const long double count = MapNodeCount(*row, xAxis.min, xAxis.max, yAxis.min, yAxis.max,
+                                           state.mapStepX);
+    records.map.nodes.reserve(count > 0 ? static_cast<std::size_t>(count) : 0);
     for (long double x = walk.xMin; x < walk.xEnd; x += walk.stepX)
       for (long double y = walk.yStart; y < walk.yEnd; y += walk.stepY) {
         records.map.nodes.push_back(MapNodeAt(*this, a, b, x, y, points));

@@ -109,12 +109,16 @@ void EvaluateGroup(const StackInputs* const in[kLanes], int n, CertifiedDetG* co
 void EvaluateDetGCertifiedLanes(const StackInputs* in, std::size_t n, CertifiedDetG* out) {
   const FloatingPointFlagsKept kept;
   // Within one branch pattern, the inputs of one wave number and velocity side by side: those of
-  // a map's neighbouring nodes share their first steps. Ordered by their bits: only equal ones
-  // need to meet.
+  // a map's neighbouring nodes share their first steps; else inputs near in wave number and
+  // velocity, which mostly pivot alike. Ordered by the bits of both rounded to double (those of
+  // positive numbers order as the numbers), then by their place.
   struct Order {
-    unsigned hint;
-    std::uint64_t q, v;
+    std::uint64_t hintAndWave, velocity;
     std::size_t index;
+    bool operator<(const Order& o) const {
+      if (hintAndWave != o.hintAndWave) return hintAndWave < o.hintAndWave;
+      return velocity != o.velocity ? velocity < o.velocity : index < o.index;
+    }
   };
   thread_local std::vector<Order> byHint;
   byHint.clear();
@@ -123,17 +127,13 @@ void EvaluateDetGCertifiedLanes(const StackInputs* in, std::size_t n, CertifiedD
       out[i] = {};
       continue;
     }
-    Order o{BranchHint(in[i]), 0, 0, i};
-    std::memcpy(&o.q, &in[i].q, sizeof o.q);
-    std::memcpy(&o.v, &in[i].v, sizeof o.v);
-    byHint.push_back(o);
+    const double q = static_cast<double>(in[i].q), v = static_cast<double>(in[i].v);
+    std::uint64_t qBits, vBits;
+    std::memcpy(&qBits, &q, sizeof qBits);
+    std::memcpy(&vBits, &v, sizeof vBits);
+    byHint.push_back({std::uint64_t{BranchHint(in[i])} << 56 | qBits >> 8, vBits, i});
   }
-  std::sort(byHint.begin(), byHint.end(), [](const Order& a, const Order& b) {
-    if (a.hint != b.hint) return a.hint < b.hint;
-    if (a.q != b.q) return a.q < b.q;
-    if (a.v != b.v) return a.v < b.v;
-    return a.index < b.index;
-  });
+  std::sort(byHint.begin(), byHint.end());
   std::feclearexcept(kCertificateFlags);
   for (std::size_t begin = 0; begin < byHint.size();) {
     const StackInputs* groupIn[kLanes];
@@ -147,7 +147,7 @@ void EvaluateDetGCertifiedLanes(const StackInputs* in, std::size_t n, CertifiedD
     const bool oneWave = begin + 1 < byHint.size() && sameWave(begin, begin + 1);
     int size = 0;
     for (; size < kLanes && begin + size < byHint.size() &&
-           byHint[begin + size].hint == byHint[begin].hint &&
+           byHint[begin + size].hintAndWave >> 56 == byHint[begin].hintAndWave >> 56 &&
            (!oneWave || sameWave(begin, begin + size));
          ++size) {
       groupIn[size] = &in[byHint[begin + size].index];
