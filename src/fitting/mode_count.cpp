@@ -25,9 +25,13 @@ ScaledMedium MediumAt(const StackInputs& s, int k, long double v) {
   return {s.c11[k], s.c44[k], s.density[k] * v * v / s.G};
 }
 
+// Isotropic: the fill takes c11 - c12 for 2 c44 in one place, the count 2 c44 throughout.
+constexpr long double kIsotropicShare = 1e-15L;
+
 bool Stable(const StackInputs& s, int k) {
+  const long double lame = s.c11[k] - 2 * s.c44[k];
   return s.density[k] > 0 && s.c44[k] > 0 && s.c11[k] > s.c44[k] && std::isfinite(s.c11[k]) &&
-         std::isfinite(s.density[k]);
+         std::isfinite(s.density[k]) && fabsl(lame - s.c12[k]) <= kIsotropicShare * s.c11[k];
 }
 
 // Sublayers of one layer of scaled thickness qh at the medium's inertia.

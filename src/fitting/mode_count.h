@@ -10,7 +10,8 @@
 // resonance with both faces held below (q v)^2 (their lowest lies above
 // c44 (q^2 + (pi / h)^2) / rho when c11 > c44 > 0), so the count needs no correction for them.
 // Nothing where the count is not safe: a medium that is not stable (rho, c44 or c11 - c44 not
-// positive), a pivot too close to singular for its rounding, too many sublayers.
+// positive) or not isotropic (c12 = c11 - 2 c44), a pivot too close to singular for its
+// rounding, too many sublayers.
 std::optional<int> ModesBelow(const StackInputs& stack, long double q, long double v);
 
 // Whether ModesBelow can count this stack at all.

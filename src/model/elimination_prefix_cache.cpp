@@ -4,6 +4,7 @@
 #include <cfenv>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 
 #include "model/certified_detg.h"
 
@@ -67,21 +68,24 @@ struct PrefixSlot {
 namespace {
 
 // Two slots for each hash of wave number and velocity, so that two pairs of one hash alternate
-// without recording again and again.
-constexpr int kSetBits = 7;
+// without recording again and again. Allocated by the first group of a thread that needs them,
+// only their flags written.
+constexpr int kSetBits = 5;
 struct PrefixSet {
   PrefixSlot way[2];
   int recent = 0;
 };
+using PrefixSets = std::array<PrefixSet, std::size_t{1} << kSetBits>;
 
 // The slot holding a prefix for lanes alike with in before layer 2, else the one to record in.
 PrefixSlot& SlotFor(const StackInputs& in) {
-  thread_local std::array<PrefixSet, std::size_t{1} << kSetBits> sets;
+  thread_local std::unique_ptr<PrefixSets> sets;
+  if (!sets) sets.reset(new PrefixSets);
   std::uint64_t q, v;
   std::memcpy(&q, &in.q, sizeof q);
   std::memcpy(&v, &in.v, sizeof v);
   const std::uint64_t hash = ((q * 0x9E3779B97F4A7C15ull) ^ v) * 0xBF58476D1CE4E5B9ull;
-  PrefixSet& set = sets[hash >> (64 - kSetBits)];
+  PrefixSet& set = (*sets)[hash >> (64 - kSetBits)];
   for (int w = 0; w < 2; ++w)
     if (set.way[w].held && AlikeBeforeLayer2(set.way[w].inputs, in)) {
       set.recent = w;

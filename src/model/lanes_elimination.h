@@ -37,14 +37,15 @@ struct EliminationPrefix {
     LaneMask lanes;
     RowMultiplier<Lanes> f;
   };
+  // Left as they are until recorded: a prefix is several kilobytes.
   struct Step {
     LaneMask pivotEnd;
-    int last = -1;
-    int swaps = 0, updates = 0;
+    int last;
+    int swaps, updates;
     Swap swap[kLanes];
     Update update[kPrefixRows];
   };
-  bool usable = false;
+  bool usable;
   Step step[kPrefixSteps];
   LaneMask startEnd[LanesMatrix::kOrder];
   int startLastRow[LanesMatrix::kOrder];

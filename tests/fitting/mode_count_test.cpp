@@ -33,6 +33,7 @@ TEST(ModeCount, StepsAtTheModes) {
   for (int k = 1; k <= 3; ++k) {
     sameMaterial.density[k] = stack.density[0];
     sameMaterial.c11[k] = stack.c11[0];
+    sameMaterial.c12[k] = stack.c12[0];
     sameMaterial.c44[k] = stack.c44[0];
     noThickness.thicknessM[k - 1] = 0;
   }
