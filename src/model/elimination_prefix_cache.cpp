@@ -77,7 +77,8 @@ struct PrefixSet {
 };
 using PrefixSets = std::array<PrefixSet, std::size_t{1} << kSetBits>;
 
-// The slot holding a prefix for lanes alike with in before layer 2, else the one to record in.
+// The slot holding a prefix for lanes alike with in before layer 2, else the one to record in,
+// which holds none from then on.
 PrefixSlot& SlotFor(const StackInputs& in) {
   thread_local std::unique_ptr<PrefixSets> sets;
   if (!sets) sets.reset(new PrefixSets);
@@ -92,7 +93,9 @@ PrefixSlot& SlotFor(const StackInputs& in) {
       return set.way[w];
     }
   set.recent = 1 - set.recent;
-  return set.way[set.recent];
+  PrefixSlot& replaced = set.way[set.recent];
+  replaced.held = false;
+  return replaced;
 }
 
 bool AllFilled(const LaneFill filled[kLanes]) {
@@ -109,7 +112,7 @@ PrefixSlot* PrefixSlotOf(const StackInputs* const lanes[kLanes]) {
 
 bool ResumeFromSlot(const StackInputs* const in[kLanes], PrefixSlot& slot,
                     LaneResult results[kLanes]) {
-  if (!slot.held || !AlikeBeforeLayer2(slot.inputs, *in[0])) return false;
+  if (!slot.held) return false;
   const bool keptLayer3 = slot.layer3Held && AlikeInLayer3(slot.inputs, *in[0]) &&
                           AllAlike(in, AlikeInLayer3);
   LanesMatrix lanes;

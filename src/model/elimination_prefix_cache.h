@@ -13,8 +13,8 @@ struct PrefixSlot;
 PrefixSlot* PrefixSlotOf(const StackInputs* const lanes[kLanes]);
 
 // LanesDeterminant of the group from the slot's prefix: only layer 2 filled (and layer 3 unless
-// kept), the prefix replayed. False, with no result, where the slot holds no prefix for these
-// lanes or it does not apply to them.
+// kept), the prefix replayed. False, with no result, where the slot (PrefixSlotOf these lanes)
+// holds no prefix or it does not apply to them.
 bool ResumeFromSlot(const StackInputs* const lanes[kLanes], PrefixSlot& slot,
                     LaneResult results[kLanes]);
 

@@ -100,4 +100,26 @@ TEST(ModeCount, CountedSearchFindsWhatTheWholeGridFinds) {
   }
 }
 
+// Stacks the count does not take (c12 not c11 - 2 c44, a medium with c11 below c44) are
+// searched on the whole grid; one with a negative Poisson ratio is counted. The same modes
+// either way as the whole 80-bit grid.
+TEST(ModeCount, StacksTheCountDoesNotTakeGiveTheWholeGridsModes) {
+  StackInputs anisotropic = DefaultStack(0), soft = DefaultStack(0), auxetic = DefaultStack(0);
+  anisotropic.c12[2] += 5;
+  soft.c11[1] = soft.c44[1] * 0.9L;
+  auxetic.c12[3] = -20;
+  auxetic.c44[3] = (auxetic.c11[3] - auxetic.c12[3]) * 0.5L;
+  EXPECT_FALSE(CountableStack(anisotropic));
+  EXPECT_FALSE(CountableStack(soft));
+  EXPECT_TRUE(CountableStack(auxetic));
+  for (const StackInputs& stack : {anisotropic, soft, auxetic}) {
+    const long double q = ScatteringWaveNumber(55, 532);
+    const std::vector<Mode> found = FindModes(stack, q, {}, GridNumerics::Certified).value();
+    const std::vector<Mode> whole = FindModes(stack, q, {}, GridNumerics::Extended).value();
+    ASSERT_EQ(found.size(), whole.size());
+    for (std::size_t i = 0; i < found.size(); ++i)
+      EXPECT_EQ(std::memcmp(&found[i].velocity, &whole[i].velocity, 10), 0);
+  }
+}
+
 }  // namespace
