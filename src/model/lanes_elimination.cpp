@@ -143,7 +143,9 @@ class LanesElimination {
     record_ = nullptr;
   }
 
-  EliminationPrefix::Step* Recording(int k) { return record_ ? &record_->step[k] : nullptr; }
+  EliminationPrefix::Step* Recording(int k) {
+    return record_ && k < kPrefixSteps ? &record_->step[k] : nullptr;
+  }
 
   // What step k did to the columns of layer 2, done again: the same swaps, and the same updates
   // with the pivot row's elements there.
