@@ -25,3 +25,11 @@ inline bool SameBits(const long double& a, const long double& b) {
   constexpr std::size_t kSignificantBytes = 10;
   return std::memcmp(&a, &b, kSignificantBytes) == 0;
 }
+
+// SameBits element by element.
+template <std::size_t N>
+bool SameBits(const long double (&a)[N], const long double (&b)[N]) {
+  for (std::size_t k = 0; k < N; ++k)
+    if (!SameBits(a[k], b[k])) return false;
+  return true;
+}

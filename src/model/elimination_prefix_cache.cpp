@@ -13,8 +13,8 @@ namespace {
 // What decides the first steps of an elimination (EliminationPrefix): the wave number, the
 // velocity, the units, the thicknesses and the substrate's and layer 1's constants.
 bool AlikeBeforeLayer2(const StackInputs& a, const StackInputs& b) {
-  bool same = SameBits(a.v, b.v) && SameBits(a.q, b.q) && SameBits(a.G, b.G);
-  for (int k = 0; k < 3; ++k) same = same && SameBits(a.thicknessM[k], b.thicknessM[k]);
+  bool same = SameBits(a.v, b.v) && SameBits(a.q, b.q) && SameBits(a.G, b.G) &&
+              SameBits(a.thicknessM, b.thicknessM);
   for (int k = 0; k < 2; ++k)
     same = same && SameBits(a.density[k], b.density[k]) && SameBits(a.c11[k], b.c11[k]) &&
            SameBits(a.c12[k], b.c12[k]) && SameBits(a.c44[k], b.c44[k]);

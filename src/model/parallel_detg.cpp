@@ -37,13 +37,6 @@ void EvaluateSlices(const std::vector<StackInputs>& inputs, std::vector<DetGOutc
     }
   }
 }
-
-template <std::size_t N>
-bool SameBits(const long double (&a)[N], const long double (&b)[N]) {
-  for (std::size_t k = 0; k < N; ++k)
-    if (!::SameBits(a[k], b[k])) return false;
-  return true;
-}
 }  // namespace
 
 std::vector<DetGOutcome> EvaluateDetGBatch(const std::vector<StackInputs>& inputs, unsigned threads) {
@@ -66,7 +59,7 @@ std::vector<CertifiedDetG> EvaluateDetGCertifiedBatch(const std::vector<StackInp
 unsigned EvaluationThreads() { return std::max(1u, std::thread::hardware_concurrency()); }
 
 bool SameStackInputs(const StackInputs& a, const StackInputs& b) {
-  return ::SameBits(a.v, b.v) && ::SameBits(a.q, b.q) && ::SameBits(a.G, b.G) &&
+  return SameBits(a.v, b.v) && SameBits(a.q, b.q) && SameBits(a.G, b.G) &&
          SameBits(a.density, b.density) && SameBits(a.thicknessM, b.thicknessM) &&
          SameBits(a.c11, b.c11) && SameBits(a.c12, b.c12) && SameBits(a.c44, b.c44);
 }
