@@ -40,7 +40,7 @@ std::optional<CertifiedNodeFigure> MapNodeCorrelatorFrom(const CertifiedDetG* de
 }
 
 CertifiedGroups MapNodeGroups(std::size_t evaluationsPerNode, long double zScale) {
-  return {evaluationsPerNode, [evaluationsPerNode, zScale](const StackInputs*,
+  return {evaluationsPerNode, [evaluationsPerNode, zScale](const WavePoint*,
                                                            const CertifiedDetG* det) {
             return MapNodeCorrelatorFrom(det, evaluationsPerNode, zScale).has_value();
           }};

@@ -54,8 +54,8 @@ std::optional<bool> CertifiedZeroAtMiddle(ZeroRule rule, const long double v[3],
 }
 
 CertifiedGroups StencilGroups(ZeroRule rule) {
-  return {3, [rule](const StackInputs* in, const CertifiedDetG* det) {
-            const long double v[3] = {in[0].v, in[1].v, in[2].v};
+  return {3, [rule](const WavePoint* waves, const CertifiedDetG* det) {
+            const long double v[3] = {waves[0].v, waves[1].v, waves[2].v};
             return CertifiedZeroAtMiddle(rule, v, det).has_value();
           }};
 }

@@ -28,13 +28,19 @@ MapRecord WithExactFigures(const MapRecord& map) {
   SimulationState s = map.start.state;
   MeasuredPoints points;
   points.Update(s);
+  std::vector<WavePoint> waves;
+  MapNodeWaves(points, waves);
   std::vector<StackInputs> inputs;
   std::vector<std::size_t> pending;
   for (std::size_t k = 0; k < map.nodes.size(); ++k) {
     if (!map.nodes[k].pending) continue;
     pending.push_back(k);
-    MapNodeInputs(s, map.start.x, map.start.y, map.nodes[k].x, map.nodes[k].y, points,
-                  inputs);
+    StackInputs in = MapNodeStack(s, map.start.x, map.start.y, map.nodes[k].x, map.nodes[k].y);
+    for (const WavePoint& w : waves) {
+      in.q = w.q;
+      in.v = w.v;
+      inputs.push_back(in);
+    }
   }
   if (pending.empty()) return exact;
   const std::vector<DetGOutcome> det = EvaluateDetGBatch(inputs, EvaluationThreads());

@@ -20,20 +20,16 @@ class Map : public DetGInputSource {
     points_.Update(s_);
   }
 
-  bool Next(StackInputs& in) override {
-    while (next_ == node_.size()) {
+  bool Next(StackInputs& stack, std::vector<WavePoint>& waves) override {
+    for (;;) {
       if (!(x_ < walk_.xEnd)) return false;
-      if (!(y_ < walk_.yEnd)) {
-        x_ += walk_.stepX;
-        y_ = walk_.yStart;
-        continue;
-      }
-      node_.clear();
-      next_ = 0;
-      MapNodeInputs(s_, a_, b_, x_, y_, points_, node_);
-      y_ += walk_.stepY;
+      if (y_ < walk_.yEnd) break;
+      x_ += walk_.stepX;
+      y_ = walk_.yStart;
     }
-    in = node_[next_++];
+    stack = MapNodeStack(s_, a_, b_, x_, y_);
+    MapNodeWaves(points_, waves);
+    y_ += walk_.stepY;
     return true;
   }
 
@@ -45,25 +41,23 @@ class Map : public DetGInputSource {
   MapNodeWalk walk_;
   MeasuredPoints points_;
   long double x_, y_;
-  std::vector<StackInputs> node_;
-  std::size_t next_ = 0;
 };
 
 }  // namespace
 
-void MapNodeInputs(SimulationState& s, MapAxisConstant a, MapAxisConstant b, long double x,
-                   long double y, const MeasuredPoints& points, std::vector<StackInputs>& out) {
+StackInputs MapNodeStack(SimulationState& s, MapAxisConstant a, MapAxisConstant b, long double x,
+                         long double y) {
   Modified(s, a) = x;
   Modified(s, b) = y;
   RefreshC44(s, a);
   RefreshC44(s, b);
-  StackInputs in = StackOfState(s, 0);
+  return StackOfState(s, 0);
+}
+
+void MapNodeWaves(const MeasuredPoints& points, std::vector<WavePoint>& out) {
   for (const MeasuredPoint& p : points) {
-    in.q = p.q;
-    in.v = p.vR;
-    out.push_back(in);
-    in.v = p.vS1;
-    out.push_back(in);
+    out.push_back({p.q, p.vR});
+    out.push_back({p.q, p.vS1});
   }
 }
 

@@ -19,7 +19,10 @@ struct MapAxisConstant {
 std::unique_ptr<DetGInputSource> MapSource(const SimulationState& state, MapAxisConstant x,
                                            MapAxisConstant y, const MapNodeWalk& walk);
 
-// The stacks of the g correlator's evaluations at the node (x, y), appended to out: R then S_1
-// at every point (the points of s). Sets the two constants and their media's c44 in s.
-void MapNodeInputs(SimulationState& s, MapAxisConstant a, MapAxisConstant b, long double x,
-                   long double y, const MeasuredPoints& points, std::vector<StackInputs>& out);
+// The stack of a map node (x, y), its q and v aside. Sets the two constants and their media's
+// c44 in s.
+StackInputs MapNodeStack(SimulationState& s, MapAxisConstant a, MapAxisConstant b, long double x,
+                         long double y);
+// The waves of the g correlator's evaluations at a node, appended to out: R then S_1 at every
+// point.
+void MapNodeWaves(const MeasuredPoints& points, std::vector<WavePoint>& out);

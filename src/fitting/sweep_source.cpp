@@ -11,31 +11,28 @@ class Sweep : public DetGInputSource {
   explicit Sweep(const SimulationState& state)
       : s_(state), stack_(StackOfState(s_, 0)), theta_(s_.thetaStartRad) {}
 
-  bool Next(StackInputs& in) override {
+  bool Next(StackInputs& stack, std::vector<WavePoint>& waves) override {
     for (;;) {
       if (!inAngle_) {
         if (!(theta_ < s_.thetaEndRad)) return false;
-        stack_.q = ScanWaveNumber(theta_, s_.laserM);
+        q_ = ScanWaveNumber(theta_, s_.laserM);
         v_ = s_.vMin;
         inAngle_ = true;
       }
-      if (k_ == 0) {
-        if (!(v_ < s_.vMax)) {
-          theta_ += s_.thetaStepRad;
-          inAngle_ = false;
-          continue;
-        }
-        stencil_[0] = v_;
-        stencil_[1] = stencil_[0] + s_.zeroSens;
-        stencil_[2] = stencil_[1] + s_.zeroSens;
+      if (!(v_ < s_.vMax)) {
+        theta_ += s_.thetaStepRad;
+        inAngle_ = false;
+        continue;
       }
-      stack_.v = stencil_[k_];
-      in = stack_;
-      if (++k_ == 3) {
-        k_ = 0;
-        v_ = stencil_[2] - 2 * s_.zeroSens;
-        v_ += s_.vStep;
+      // The zero test's stencil at v_.
+      long double v = v_;
+      for (int k = 0; k < 3; ++k) {
+        if (k > 0) v += s_.zeroSens;
+        waves.push_back({q_, v});
       }
+      v_ = v - 2 * s_.zeroSens;
+      v_ += s_.vStep;
+      stack = stack_;
       return true;
     }
   }
@@ -46,11 +43,9 @@ class Sweep : public DetGInputSource {
 
  private:
   const SimulationState s_;
-  StackInputs stack_;  // the stack of s_; v and q those of the next input
-  long double theta_, v_ = 0;
-  long double stencil_[3] = {};
+  const StackInputs stack_;
+  long double theta_, q_ = 0, v_ = 0;
   bool inAngle_ = false;
-  int k_ = 0;
 };
 
 }  // namespace

@@ -33,21 +33,18 @@ std::optional<CertifiedNodeFigure> CertifiedMapNodeCorrelator(TForm1& form,
   // fault where it always does.
   if (points.Faulted() || points.size() == 0) return std::nullopt;
   ReadStackFields(form, s);
-  StackInputs stack = StackOfState(s, 0);
-  StackInputs in[kMaxPoints];
+  const StackInputs stack = StackOfState(s, 0);
+  WavePoint waves[kMaxPoints];
   std::size_t n = 0;
   for (const MeasuredPoint& p : points) {
     s.qFill = p.q;
     s.vMeasR[p.angle] = p.vR;
     s.vMeasS1[p.angle] = s.scanV = p.vS1;
-    stack.q = p.q;
-    stack.v = p.vR;
-    in[n++] = stack;
-    stack.v = p.vS1;
-    in[n++] = stack;
+    waves[n++] = {p.q, p.vR};
+    waves[n++] = {p.q, p.vS1};
   }
   CertifiedDetG det[kMaxPoints];
-  if (!form.prefetch.TakeCertified(in, n, det)) return std::nullopt;
+  if (!form.prefetch.TakeCertified(stack, waves, n, det)) return std::nullopt;
   // What reading the fields raised, the first evaluation's check would meet.
   CheckFloatingPoint();
   return MapNodeCorrelatorFrom(det, n, zScale);

@@ -10,18 +10,19 @@ std::optional<bool> CertifiedStencilDecision(TForm1& form, long double v, ZeroRu
   if (!form.parallelEvaluation) return std::nullopt;
   SimulationState& s = form.state;
   long double velocities[3];
-  StackInputs in[3];
+  WavePoint waves[3];
   ReadStackFields(form, s);
-  StackInputs stack = StackOfState(s, s.qFill);
+  const StackInputs stack = StackOfState(s, s.qFill);
   s.scanV = v;
   for (int k = 0; k < 3; ++k) {
     if (k > 0) s.scanV += s.zeroSens;
-    velocities[k] = stack.v = s.scanV;
-    in[k] = stack;
+    velocities[k] = s.scanV;
+    waves[k] = {stack.q, s.scanV};
   }
   CertifiedDetG det[3];
   std::optional<bool> zero;
-  if (form.prefetch.TakeCertified(in, 3, det)) zero = CertifiedZeroAtMiddle(rule, velocities, det);
+  if (form.prefetch.TakeCertified(stack, waves, 3, det))
+    zero = CertifiedZeroAtMiddle(rule, velocities, det);
   if (!zero) {
     s.scanV = v;
     return std::nullopt;

@@ -11,18 +11,25 @@ namespace {
 constexpr std::size_t kBatch = 4096;
 constexpr std::size_t kCertifiedBatch = 16384;
 
+// Every input in 80 bits.
+std::vector<DetGOutcome> EvaluateExactly(const ListedInputs& inputs, unsigned threads) {
+  std::vector<StackInputs> all;
+  all.reserve(inputs.size());
+  for (std::size_t i = 0; i < inputs.size(); ++i) all.push_back(inputs.At(i));
+  return EvaluateDetGBatch(all, threads);
+}
+
 // Certified values first; the inputs of the groups they do not settle in 80 bits.
-std::vector<DetGOutcome> EvaluateGroups(const std::vector<StackInputs>& inputs,
-                                        const CertifiedGroups& groups) {
+std::vector<DetGOutcome> EvaluateGroups(const ListedInputs& inputs, const CertifiedGroups& groups) {
   const unsigned threads = EvaluationThreads();
-  if (groups.size == 0) return EvaluateDetGBatch(inputs, threads);
+  if (groups.size == 0) return EvaluateExactly(inputs, threads);
   const std::vector<CertifiedDetG> certified = EvaluateDetGCertifiedBatch(inputs, threads);
   std::vector<DetGOutcome> outcomes(inputs.size());
   std::vector<std::size_t> undecided;
   for (std::size_t begin = 0; begin < inputs.size(); begin += groups.size) {
     const std::size_t end = std::min(inputs.size(), begin + groups.size);
     const bool decided =
-        end - begin == groups.size && groups.decided(&inputs[begin], &certified[begin]);
+        end - begin == groups.size && groups.decided(inputs.Waves() + begin, &certified[begin]);
     for (std::size_t i = begin; i < end; ++i)
       if (decided)
         outcomes[i].certified = certified[i];
@@ -30,7 +37,7 @@ std::vector<DetGOutcome> EvaluateGroups(const std::vector<StackInputs>& inputs,
         undecided.push_back(i);
   }
   std::vector<StackInputs> exactInputs;
-  for (std::size_t i : undecided) exactInputs.push_back(inputs[i]);
+  for (std::size_t i : undecided) exactInputs.push_back(inputs.At(i));
   const std::vector<DetGOutcome> exact = EvaluateDetGBatch(exactInputs, threads);
   for (std::size_t k = 0; k < undecided.size(); ++k) outcomes[undecided[k]] = exact[k];
   return outcomes;
@@ -45,7 +52,7 @@ void DetGPrefetch::Start(std::unique_ptr<DetGInputSource> source,
   groups_ = std::move(groups);
   taken_ = leftToCaller_ = diverged_ = takenCertified_ = 0;
   // The storage of the last computation's batch serves again.
-  std::unique_ptr<std::vector<StackInputs>> inputs = std::move(inputs_);
+  std::unique_ptr<ListedInputs> inputs = std::move(inputs_);
   ListInputs(inputs);
   next_ = Launch(std::move(inputs));
 }
@@ -56,25 +63,30 @@ void DetGPrefetch::Stop() {
   source_.reset();
   progress_ = nullptr;
   groups_ = {};
-  if (inputs_) inputs_->clear();
+  if (inputs_) inputs_->Clear();
+  pendingWaves_.clear();
   outcomes_.clear();
   cursor_ = 0;
 }
 
-void DetGPrefetch::ListInputs(std::unique_ptr<std::vector<StackInputs>>& inputs) {
-  if (!inputs) inputs = std::make_unique<std::vector<StackInputs>>();
-  inputs->clear();
-  // Whole groups only, so that a batch never splits one.
+void DetGPrefetch::ListInputs(std::unique_ptr<ListedInputs>& inputs) {
+  if (!inputs) inputs = std::make_unique<ListedInputs>();
+  inputs->Clear();
+  // Whole groups only, so that a batch never splits one; a source's runs are whole groups.
   const std::size_t size =
       groups_.size > 0 ? kCertifiedBatch - kCertifiedBatch % groups_.size : kBatch;
   // The source repeats the computation's own arithmetic; its flags are not the computation's.
   const FloatingPointFlagsKept kept;
-  StackInputs in;
-  inputs->reserve(size);
-  while (inputs->size() < size && source_->Next(in)) inputs->push_back(in);
+  inputs->Reserve(size);
+  for (;;) {
+    if (pendingWaves_.empty() && !source_->Next(pendingStack_, pendingWaves_)) return;
+    if (!inputs->empty() && inputs->size() + pendingWaves_.size() > size) return;
+    inputs->Add(pendingStack_, pendingWaves_.data(), pendingWaves_.size());
+    pendingWaves_.clear();
+  }
 }
 
-DetGPrefetch::Batch DetGPrefetch::Launch(std::unique_ptr<std::vector<StackInputs>> inputs) {
+DetGPrefetch::Batch DetGPrefetch::Launch(std::unique_ptr<ListedInputs> inputs) {
   Batch batch;
   if (inputs->empty()) return batch;
   // The batch owns its inputs until its evaluation has been waited for.
@@ -89,7 +101,7 @@ bool DetGPrefetch::Advance() {
   if (!next_.inputs) return false;
   // The batch replayed last lends its storage to the inputs after the next one, which are
   // listed while the next one is still being evaluated.
-  std::unique_ptr<std::vector<StackInputs>> following = std::move(inputs_);
+  std::unique_ptr<ListedInputs> following = std::move(inputs_);
   ListInputs(following);
   outcomes_ = next_.outcomes.get();
   inputs_ = std::move(next_.inputs);
@@ -104,7 +116,7 @@ const ComplexLD* DetGPrefetch::Take(const StackInputs& in) {
     Stop();
     return nullptr;
   }
-  if (!SameStackInputs((*inputs_)[cursor_], in)) {
+  if (!inputs_->Holds(cursor_, in)) {
     ++diverged_;
     Stop();
     return nullptr;
@@ -118,7 +130,8 @@ const ComplexLD* DetGPrefetch::Take(const StackInputs& in) {
   return &outcome.det;
 }
 
-bool DetGPrefetch::TakeCertified(const StackInputs* in, std::size_t n, CertifiedDetG* det) {
+bool DetGPrefetch::TakeCertified(const StackInputs& stack, const WavePoint* waves,
+                                 std::size_t n, CertifiedDetG* det) {
   if (!source_) return false;
   if ((!inputs_ || cursor_ == inputs_->size()) && !Advance()) {
     Stop();
@@ -127,10 +140,9 @@ bool DetGPrefetch::TakeCertified(const StackInputs* in, std::size_t n, Certified
   if (cursor_ + n > inputs_->size()) return false;
   for (std::size_t k = 0; k < n; ++k) {
     const DetGOutcome& outcome = outcomes_[cursor_ + k];
-    if (outcome.ok || !outcome.certified.certified ||
-        !SameStackInputs((*inputs_)[cursor_ + k], in[k]))
-      return false;
+    if (outcome.ok || !outcome.certified.certified) return false;
   }
+  if (!inputs_->HoldsRun(cursor_, stack, waves, n)) return false;
   for (std::size_t k = 0; k < n; ++k) det[k] = outcomes_[cursor_ + k].certified;
   cursor_ += n;
   takenCertified_ += n;

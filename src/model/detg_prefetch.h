@@ -5,13 +5,16 @@
 #include <memory>
 #include <vector>
 
+#include "model/listed_inputs.h"
 #include "model/parallel_detg.h"
 
-// The stacks a computation will ask det_g of, in the order it will ask.
+// The stacks a computation will ask det_g of, in the order it will ask: in runs of one stack
+// at several waves.
 class DetGInputSource {
  public:
   virtual ~DetGInputSource() = default;
-  virtual bool Next(StackInputs& in) = 0;  // false after the last
+  // The next run: its stack (q and v aside) and its waves, at least one. False after the last.
+  virtual bool Next(StackInputs& stack, std::vector<WavePoint>& waves) = 0;
   virtual double Fraction() const = 0;     // share of the computation passed, 0..1
 };
 
@@ -19,7 +22,7 @@ class DetGInputSource {
 // finds that the certified values of a group settle it, the group is not evaluated in 80 bits.
 struct CertifiedGroups {
   std::size_t size = 0;  // inputs per group; 0 evaluates every input in 80 bits
-  std::function<bool(const StackInputs* in, const CertifiedDetG* det)> decided;
+  std::function<bool(const WavePoint* waves, const CertifiedDetG* det)> decided;
 };
 
 // det_g evaluated ahead, on every core, for a computation that then runs exactly as it would
@@ -37,9 +40,10 @@ class DetGPrefetch {
              CertifiedGroups groups = {});
   void Stop();
   const ComplexLD* Take(const StackInputs& in);  // the prepared det_g of in, or nullptr
-  // The certified values of the next n inputs, when they are these and a decided group; else
-  // false, and nothing is taken.
-  bool TakeCertified(const StackInputs* in, std::size_t n, CertifiedDetG* det);
+  // The certified values of the next n inputs, when they are the stack at these waves and a
+  // decided group; else false, and nothing is taken.
+  bool TakeCertified(const StackInputs& stack, const WavePoint* waves, std::size_t n,
+                     CertifiedDetG* det);
 
   std::size_t Taken() const { return taken_; }
   std::size_t LeftToCaller() const { return leftToCaller_; }
@@ -50,18 +54,21 @@ class DetGPrefetch {
   // The batch in use is replayed while the next one is evaluated. The inputs are declared first:
   // the future, destroyed first, waits for the evaluation that reads them.
   struct Batch {
-    std::unique_ptr<std::vector<StackInputs>> inputs;
+    std::unique_ptr<ListedInputs> inputs;
     std::future<std::vector<DetGOutcome>> outcomes;
   };
   // The next batch's inputs from the source, into inputs (created when missing).
-  void ListInputs(std::unique_ptr<std::vector<StackInputs>>& inputs);
-  Batch Launch(std::unique_ptr<std::vector<StackInputs>> inputs);
+  void ListInputs(std::unique_ptr<ListedInputs>& inputs);
+  Batch Launch(std::unique_ptr<ListedInputs> inputs);
   bool Advance();
 
   std::unique_ptr<DetGInputSource> source_;
   std::function<void(double)> progress_;
   CertifiedGroups groups_;
-  std::unique_ptr<std::vector<StackInputs>> inputs_;
+  std::unique_ptr<ListedInputs> inputs_;
+  // A run the source gave that did not fit in the last batch listed (none where no waves).
+  StackInputs pendingStack_;
+  std::vector<WavePoint> pendingWaves_;
   std::vector<DetGOutcome> outcomes_;
   Batch next_;
   std::size_t cursor_ = 0;

@@ -47,19 +47,17 @@ std::vector<DetGOutcome> EvaluateDetGBatch(const std::vector<StackInputs>& input
   return outcomes;
 }
 
-std::vector<CertifiedDetG> EvaluateDetGCertifiedBatch(const std::vector<StackInputs>& inputs,
+std::vector<CertifiedDetG> EvaluateDetGCertifiedBatch(const ListedInputs& inputs,
                                                       unsigned threads) {
   std::vector<CertifiedDetG> values(inputs.size());
   RunSlices(inputs.size(), kCertifiedSlice, threads, [&](std::size_t begin, std::size_t end) {
-    EvaluateDetGCertifiedLanes(&inputs[begin], end - begin, &values[begin]);
+    // The slice's whole inputs, in a buffer that stays in this core's cache.
+    thread_local std::vector<StackInputs> slice;
+    slice.clear();
+    for (std::size_t i = begin; i < end; ++i) slice.push_back(inputs.At(i));
+    EvaluateDetGCertifiedLanes(slice.data(), slice.size(), &values[begin]);
   });
   return values;
 }
 
 unsigned EvaluationThreads() { return std::max(1u, std::thread::hardware_concurrency()); }
-
-bool SameStackInputs(const StackInputs& a, const StackInputs& b) {
-  return SameBits(a.v, b.v) && SameBits(a.q, b.q) && SameBits(a.G, b.G) &&
-         SameBits(a.density, b.density) && SameBits(a.thicknessM, b.thicknessM) &&
-         SameBits(a.c11, b.c11) && SameBits(a.c12, b.c12) && SameBits(a.c44, b.c44);
-}

@@ -3,6 +3,7 @@
 
 #include "model/boundary_fill.h"
 #include "model/certified_detg.h"
+#include "model/listed_inputs.h"
 
 // det_g of one stack, evaluated away from the window; ok is false when the evaluation raised
 // a floating-point fault (or failed otherwise), so that its caller evaluates it again itself
@@ -22,11 +23,9 @@ std::vector<DetGOutcome> EvaluateDetGBatch(const std::vector<StackInputs>& input
 
 // The certified double-precision det_g of every input, spread over the given number of
 // threads; the same values as evaluating them one by one.
-std::vector<CertifiedDetG> EvaluateDetGCertifiedBatch(const std::vector<StackInputs>& inputs,
+std::vector<CertifiedDetG> EvaluateDetGCertifiedBatch(const ListedInputs& inputs,
                                                       unsigned threads);
 
 // Threads worth using on this machine (every core, at least one).
 unsigned EvaluationThreads();
 
-// True when both describe the same stack to the bit, so that their det_g are identical.
-bool SameStackInputs(const StackInputs& a, const StackInputs& b);

@@ -150,9 +150,10 @@ namespace {
 class ListedStacks : public DetGInputSource {
  public:
   explicit ListedStacks(std::vector<StackInputs> stacks) : stacks_(std::move(stacks)) {}
-  bool Next(StackInputs& in) override {
+  bool Next(StackInputs& stack, std::vector<WavePoint>& waves) override {
     if (next_ == stacks_.size()) return false;
-    in = stacks_[next_++];
+    stack = stacks_[next_++];
+    waves.push_back({stack.q, stack.v});
     return true;
   }
   double Fraction() const override { return 0; }

@@ -1,0 +1,41 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "model/boundary_fill.h"
+
+// The wave number and velocity of one evaluation of a stack.
+struct WavePoint {
+  long double q = 0, v = 0;
+};
+
+// Bit for bit the same inputs, so that their det_g are identical; apart from q and v for
+// SameStackApartFromWave.
+bool SameStackApartFromWave(const StackInputs& a, const StackInputs& b);
+bool SameStackInputs(const StackInputs& a, const StackInputs& b);
+
+// Inputs of det_g in order, those in a row that share their stack apart from the wave number
+// and velocity kept as one stack: a map node's evaluations, a sweep's.
+class ListedInputs {
+ public:
+  void Clear();
+  void Reserve(std::size_t inputs);
+  // Inputs of the stack (its q and v aside) at each of the n waves.
+  void Add(const StackInputs& stack, const WavePoint* waves, std::size_t n);
+
+  std::size_t size() const { return waves_.size(); }
+  bool empty() const { return waves_.empty(); }
+  StackInputs At(std::size_t i) const;  // the whole input i
+  const WavePoint* Waves() const { return waves_.data(); }
+  // Input i is in, bit for bit.
+  bool Holds(std::size_t i, const StackInputs& in) const;
+  // Inputs i..i + n - 1 are those of the stack at the waves, bit for bit.
+  bool HoldsRun(std::size_t i, const StackInputs& stack, const WavePoint* waves,
+                std::size_t n) const;
+
+ private:
+  std::vector<StackInputs> stacks_;  // their q and v are not read
+  std::vector<std::uint32_t> stackOf_;
+  std::vector<WavePoint> waves_;
+};
