@@ -27,6 +27,8 @@ class ListedInputs {
   std::size_t size() const { return waves_.size(); }
   bool empty() const { return waves_.empty(); }
   StackInputs At(std::size_t i) const;  // the whole input i
+  // Inputs begin..end - 1, whole, into out.
+  void CopyOut(std::size_t begin, std::size_t end, StackInputs* out) const;
   const WavePoint* Waves() const { return waves_.data(); }
   // Input i is in, bit for bit.
   bool Holds(std::size_t i, const StackInputs& in) const;

@@ -52,10 +52,9 @@ std::vector<CertifiedDetG> EvaluateDetGCertifiedBatch(const ListedInputs& inputs
   std::vector<CertifiedDetG> values(inputs.size());
   RunSlices(inputs.size(), kCertifiedSlice, threads, [&](std::size_t begin, std::size_t end) {
     // The slice's whole inputs, in a buffer that stays in this core's cache.
-    thread_local std::vector<StackInputs> slice;
-    slice.clear();
-    for (std::size_t i = begin; i < end; ++i) slice.push_back(inputs.At(i));
-    EvaluateDetGCertifiedLanes(slice.data(), slice.size(), &values[begin]);
+    thread_local StackInputs slice[kCertifiedSlice];
+    inputs.CopyOut(begin, end, slice);
+    EvaluateDetGCertifiedLanes(slice, end - begin, &values[begin]);
   });
   return values;
 }
