@@ -104,54 +104,101 @@ void EvaluateGroup(const StackInputs* const in[kLanes], int n, CertifiedDetG* co
   if (flagged) std::feclearexcept(kCertificateFlags);
 }
 
-}  // namespace
+// Within one branch pattern, the inputs of one wave number and velocity side by side: those of
+// a map's neighbouring nodes share their first steps; else inputs near in wave number and
+// velocity, which mostly pivot alike. Ordered by the bits of both rounded to double (those of
+// positive numbers order as the numbers), then by their place. A map repeats a few of these
+// keys many times: the inputs are gathered by key, and only the distinct keys are sorted.
+// Inputs that are not finite are left out, their outcomes set to none.
+struct SideBySideKey {
+  std::uint64_t hintAndWave, velocity;
+  bool operator==(const SideBySideKey&) const = default;
+  bool operator<(const SideBySideKey& o) const {
+    return hintAndWave != o.hintAndWave ? hintAndWave < o.hintAndWave : velocity < o.velocity;
+  }
+};
 
-void EvaluateDetGCertifiedLanes(const StackInputs* in, std::size_t n, CertifiedDetG* out) {
-  const FloatingPointFlagsKept kept;
-  // Within one branch pattern, the inputs of one wave number and velocity side by side: those of
-  // a map's neighbouring nodes share their first steps; else inputs near in wave number and
-  // velocity, which mostly pivot alike. Ordered by the bits of both rounded to double (those of
-  // positive numbers order as the numbers), then by their place.
-  struct Order {
-    std::uint64_t hintAndWave, velocity;
-    std::size_t index;
-    bool operator<(const Order& o) const {
-      if (hintAndWave != o.hintAndWave) return hintAndWave < o.hintAndWave;
-      return velocity != o.velocity ? velocity < o.velocity : index < o.index;
-    }
+SideBySideKey KeyOf(const StackInputs& in) {
+  const double q = static_cast<double>(in.q), v = static_cast<double>(in.v);
+  std::uint64_t qBits, vBits;
+  std::memcpy(&qBits, &q, sizeof qBits);
+  std::memcpy(&vBits, &v, sizeof vBits);
+  return {std::uint64_t{BranchHint(in)} << 56 | qBits >> 8, vBits};
+}
+
+struct Placed {
+  std::size_t index;
+  unsigned hint;
+};
+
+const std::vector<Placed>& SideBySideOrder(const StackInputs* in, std::size_t n,
+                                                CertifiedDetG* out) {
+  struct Run {
+    SideBySideKey key;
+    std::size_t first, last;
   };
-  thread_local std::vector<Order> byHint;
-  byHint.clear();
+  constexpr std::size_t kNone = SIZE_MAX;
+  thread_local std::vector<Run> runs;
+  thread_local std::vector<std::size_t> next, table, byKey;
+  thread_local std::vector<Placed> order;
+  runs.clear();
+  next.assign(n, kNone);
+  // Open addressing, at most half full.
+  std::size_t tableSize = 16;
+  while (tableSize < 2 * n) tableSize *= 2;
+  table.assign(tableSize, kNone);
   for (std::size_t i = 0; i < n; ++i) {
     if (!FiniteInputs(in[i])) {
       out[i] = {};
       continue;
     }
-    const double q = static_cast<double>(in[i].q), v = static_cast<double>(in[i].v);
-    std::uint64_t qBits, vBits;
-    std::memcpy(&qBits, &q, sizeof qBits);
-    std::memcpy(&vBits, &v, sizeof vBits);
-    byHint.push_back({std::uint64_t{BranchHint(in[i])} << 56 | qBits >> 8, vBits, i});
+    const SideBySideKey key = KeyOf(in[i]);
+    std::size_t slot = (key.hintAndWave * 0x9e3779b97f4a7c15u ^ key.velocity) % tableSize;
+    while (table[slot] != kNone && !(runs[table[slot]].key == key))
+      slot = (slot + 1) % tableSize;
+    if (table[slot] == kNone) {
+      table[slot] = runs.size();
+      runs.push_back({key, i, i});
+    } else {
+      next[runs[table[slot]].last] = i;
+      runs[table[slot]].last = i;
+    }
   }
-  std::sort(byHint.begin(), byHint.end());
+  byKey.resize(runs.size());
+  for (std::size_t r = 0; r < runs.size(); ++r) byKey[r] = r;
+  const auto earlier = [](std::size_t a, std::size_t b) { return runs[a].key < runs[b].key; };
+  if (!std::is_sorted(byKey.begin(), byKey.end(), earlier))
+    std::sort(byKey.begin(), byKey.end(), earlier);
+  order.clear();
+  for (std::size_t r : byKey)
+    for (std::size_t i = runs[r].first; i != kNone; i = next[i])
+      order.push_back({i, static_cast<unsigned>(runs[r].key.hintAndWave >> 56)});
+  return order;
+}
+
+}  // namespace
+
+void EvaluateDetGCertifiedLanes(const StackInputs* in, std::size_t n, CertifiedDetG* out) {
+  const FloatingPointFlagsKept kept;
+  const std::vector<Placed>& order = SideBySideOrder(in, n, out);
   std::feclearexcept(kCertificateFlags);
-  for (std::size_t begin = 0; begin < byHint.size();) {
+  // Where the first two share their wave number and velocity, only inputs of those join.
+  const auto sameWave = [&](std::size_t a, std::size_t b) {
+    const StackInputs& x = in[order[a].index];
+    const StackInputs& y = in[order[b].index];
+    return SameBits(x.q, y.q) && SameBits(x.v, y.v);
+  };
+  for (std::size_t begin = 0; begin < order.size();) {
     const StackInputs* groupIn[kLanes];
     CertifiedDetG* groupOut[kLanes];
-    // Where the first two share their wave number and velocity, only inputs of those join.
-    const auto sameWave = [&](std::size_t a, std::size_t b) {
-      const StackInputs& x = in[byHint[a].index];
-      const StackInputs& y = in[byHint[b].index];
-      return SameBits(x.q, y.q) && SameBits(x.v, y.v);
-    };
-    const bool oneWave = begin + 1 < byHint.size() && sameWave(begin, begin + 1);
+    const bool oneWave = begin + 1 < order.size() && sameWave(begin, begin + 1);
     int size = 0;
-    for (; size < kLanes && begin + size < byHint.size() &&
-           byHint[begin + size].hintAndWave >> 56 == byHint[begin].hintAndWave >> 56 &&
+    for (; size < kLanes && begin + size < order.size() &&
+           order[begin + size].hint == order[begin].hint &&
            (!oneWave || sameWave(begin, begin + size));
          ++size) {
-      groupIn[size] = &in[byHint[begin + size].index];
-      groupOut[size] = &out[byHint[begin + size].index];
+      groupIn[size] = &in[order[begin + size].index];
+      groupOut[size] = &out[order[begin + size].index];
     }
     EvaluateGroup(groupIn, size, groupOut);
     begin += size;
