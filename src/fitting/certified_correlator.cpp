@@ -16,10 +16,10 @@ CorrelatorInterval CertifiedCorrelator(const CertifiedDetG* det, std::size_t n,
   long double sum = 0, low = 0, high = 0;
   for (std::size_t k = 0; k < n; ++k) {
     const long double re = det[k].re, im = det[k].im;
-    const ModulusInterval m = CertifiedModulus(det[k]);
+    const ModulusInterval square = CertifiedSquaredModulus(det[k]);
     sum += re * re + im * im;
-    low += m.low * m.low;
-    high += m.high * m.high;
+    low += square.low;
+    high += square.high;
   }
   // The same divisor as the 80-bit figure's, from the same operation.
   const long double scale = zScale * 1e138L;
@@ -42,6 +42,9 @@ std::optional<CertifiedNodeFigure> MapNodeCorrelatorFrom(const CertifiedDetG* de
 CertifiedGroups MapNodeGroups(std::size_t evaluationsPerNode, long double zScale) {
   return {evaluationsPerNode, [evaluationsPerNode, zScale](const WavePoint*,
                                                            const CertifiedDetG* det) {
-            return MapNodeCorrelatorFrom(det, evaluationsPerNode, zScale).has_value();
+            std::optional<GroupDecision> decision;
+            if (const auto figure = MapNodeCorrelatorFrom(det, evaluationsPerNode, zScale))
+              decision = GroupDecision{figure->g, figure->exportable};
+            return decision;
           }};
 }

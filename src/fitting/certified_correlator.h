@@ -28,5 +28,6 @@ std::optional<CertifiedNodeFigure> MapNodeCorrelatorFrom(const CertifiedDetG* de
                                                          long double zScale);
 
 // A map's evaluations as groups of one node each (two per used angle): a node the certified
-// values settle is not evaluated in 80 bits.
+// values settle is not evaluated in 80 bits; its decision is its g (figure) and whether it
+// is exported as it is (yes).
 CertifiedGroups MapNodeGroups(std::size_t evaluationsPerNode, long double zScale);

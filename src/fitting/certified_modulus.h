@@ -7,3 +7,5 @@ struct ModulusInterval {
   long double low = 0, high = 0;
 };
 ModulusInterval CertifiedModulus(const CertifiedDetG& d);
+// Where the square of that modulus lies: the interval above squared, without taking the root.
+ModulusInterval CertifiedSquaredModulus(const CertifiedDetG& d);

@@ -56,6 +56,9 @@ std::optional<bool> CertifiedZeroAtMiddle(ZeroRule rule, const long double v[3],
 CertifiedGroups StencilGroups(ZeroRule rule) {
   return {3, [rule](const WavePoint* waves, const CertifiedDetG* det) {
             const long double v[3] = {waves[0].v, waves[1].v, waves[2].v};
-            return CertifiedZeroAtMiddle(rule, v, det).has_value();
+            std::optional<GroupDecision> decision;
+            if (const std::optional<bool> zero = CertifiedZeroAtMiddle(rule, v, det))
+              decision = GroupDecision{0, *zero};
+            return decision;
           }};
 }

@@ -13,5 +13,5 @@ std::optional<bool> CertifiedZeroAtMiddle(ZeroRule rule, const long double v[3],
                                           const CertifiedDetG det[3]);
 
 // The sweep's stencils as groups of three evaluations ahead: a stencil whose certified values
-// settle the rule's decision is not evaluated in 80 bits.
+// settle the rule's decision is not evaluated in 80 bits; that decision is yes for a zero.
 CertifiedGroups StencilGroups(ZeroRule rule);

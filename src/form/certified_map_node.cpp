@@ -44,8 +44,10 @@ std::optional<CertifiedNodeFigure> CertifiedMapNodeCorrelator(TForm1& form,
     waves[n++] = {p.q, p.vS1};
   }
   CertifiedDetG det[kMaxPoints];
-  if (!form.prefetch.TakeCertified(stack, waves, n, det)) return std::nullopt;
+  GroupDecision decision;
+  if (!form.prefetch.TakeCertified(stack, waves, n, det, decision)) return std::nullopt;
   // What reading the fields raised, the first evaluation's check would meet.
   CheckFloatingPoint();
-  return MapNodeCorrelatorFrom(det, n, zScale);
+  // Settled from these values, with this z-scale factor, ahead.
+  return CertifiedNodeFigure{decision.figure, decision.yes};
 }

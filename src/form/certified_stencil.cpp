@@ -20,8 +20,10 @@ std::optional<bool> CertifiedStencilDecision(TForm1& form, long double v, ZeroRu
     waves[k] = {stack.q, s.scanV};
   }
   CertifiedDetG det[3];
+  GroupDecision settled;
   std::optional<bool> zero;
-  if (form.prefetch.TakeCertified(stack, waves, 3, det))
+  // Decided again under the caller's rule: a few comparisons.
+  if (form.prefetch.TakeCertified(stack, waves, 3, det, settled))
     zero = CertifiedZeroAtMiddle(rule, velocities, det);
   if (!zero) {
     s.scanV = v;

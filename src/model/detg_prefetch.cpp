@@ -19,30 +19,34 @@ std::vector<DetGOutcome> EvaluateExactly(const ListedInputs& inputs, unsigned th
   return EvaluateDetGBatch(all, threads);
 }
 
+}  // namespace
+
 // Certified values first; the inputs of the groups they do not settle in 80 bits.
-std::vector<DetGOutcome> EvaluateGroups(const ListedInputs& inputs, const CertifiedGroups& groups) {
+DetGPrefetch::Outcomes DetGPrefetch::EvaluateGroups(const ListedInputs& inputs,
+                                                    const CertifiedGroups& groups) {
   const unsigned threads = EvaluationThreads();
-  if (groups.size == 0) return EvaluateExactly(inputs, threads);
+  if (groups.size == 0) return {EvaluateExactly(inputs, threads), {}};
   const std::vector<CertifiedDetG> certified = EvaluateDetGCertifiedBatch(inputs, threads);
-  std::vector<DetGOutcome> outcomes(inputs.size());
+  Outcomes outcomes{std::vector<DetGOutcome>(inputs.size()), {}};
   std::vector<std::size_t> undecided;
   for (std::size_t begin = 0; begin < inputs.size(); begin += groups.size) {
     const std::size_t end = std::min(inputs.size(), begin + groups.size);
-    const bool decided =
-        end - begin == groups.size && groups.decided(inputs.Waves() + begin, &certified[begin]);
+    std::optional<GroupDecision> decision;
+    if (end - begin == groups.size)
+      decision = groups.decided(inputs.Waves() + begin, &certified[begin]);
+    outcomes.ofGroup.push_back(decision);
     for (std::size_t i = begin; i < end; ++i)
-      if (decided)
-        outcomes[i].certified = certified[i];
+      if (decision)
+        outcomes.each[i].certified = certified[i];
       else
         undecided.push_back(i);
   }
   std::vector<StackInputs> exactInputs;
   for (std::size_t i : undecided) exactInputs.push_back(inputs.At(i));
   const std::vector<DetGOutcome> exact = EvaluateDetGBatch(exactInputs, threads);
-  for (std::size_t k = 0; k < undecided.size(); ++k) outcomes[undecided[k]] = exact[k];
+  for (std::size_t k = 0; k < undecided.size(); ++k) outcomes.each[undecided[k]] = exact[k];
   return outcomes;
 }
-}  // namespace
 
 void DetGPrefetch::Start(std::unique_ptr<DetGInputSource> source,
                          std::function<void(double)> progress, CertifiedGroups groups) {
@@ -65,7 +69,7 @@ void DetGPrefetch::Stop() {
   groups_ = {};
   if (inputs_) inputs_->Clear();
   pendingWaves_.clear();
-  outcomes_.clear();
+  outcomes_ = {};
   cursor_ = 0;
 }
 
@@ -90,7 +94,7 @@ DetGPrefetch::Batch DetGPrefetch::Launch(std::unique_ptr<ListedInputs> inputs) {
   Batch batch;
   if (inputs->empty()) return batch;
   // The batch owns its inputs until its evaluation has been waited for.
-  batch.outcomes = InBackground<std::vector<DetGOutcome>>(
+  batch.outcomes = InBackground<Outcomes>(
       [in = inputs.get(), groups = groups_] { return EvaluateGroups(*in, groups); });
   batch.inputs = std::move(inputs);
   return batch;
@@ -121,7 +125,7 @@ const ComplexLD* DetGPrefetch::Take(const StackInputs& in) {
     Stop();
     return nullptr;
   }
-  const DetGOutcome& outcome = outcomes_[cursor_++];
+  const DetGOutcome& outcome = outcomes_.each[cursor_++];
   if (!outcome.ok) {
     ++leftToCaller_;
     return nullptr;
@@ -131,19 +135,17 @@ const ComplexLD* DetGPrefetch::Take(const StackInputs& in) {
 }
 
 bool DetGPrefetch::TakeCertified(const StackInputs& stack, const WavePoint* waves,
-                                 std::size_t n, CertifiedDetG* det) {
+                                 std::size_t n, CertifiedDetG* det, GroupDecision& decision) {
   if (!source_) return false;
   if ((!inputs_ || cursor_ == inputs_->size()) && !Advance()) {
     Stop();
     return false;
   }
-  if (cursor_ + n > inputs_->size()) return false;
-  for (std::size_t k = 0; k < n; ++k) {
-    const DetGOutcome& outcome = outcomes_[cursor_ + k];
-    if (outcome.ok || !outcome.certified.certified) return false;
-  }
-  if (!inputs_->HoldsRun(cursor_, stack, waves, n)) return false;
-  for (std::size_t k = 0; k < n; ++k) det[k] = outcomes_[cursor_ + k].certified;
+  if (n != groups_.size || cursor_ % n != 0 || cursor_ + n > inputs_->size()) return false;
+  const std::optional<GroupDecision>& settled = outcomes_.ofGroup[cursor_ / n];
+  if (!settled || !inputs_->HoldsRun(cursor_, stack, waves, n)) return false;
+  for (std::size_t k = 0; k < n; ++k) det[k] = outcomes_.each[cursor_ + k].certified;
+  decision = *settled;
   cursor_ += n;
   takenCertified_ += n;
   return true;
