@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/fp_fault.h"
+#include "base/slice_threads.h"
 #include "base/worker_pool.h"
 
 namespace {
@@ -21,26 +22,35 @@ std::vector<DetGOutcome> EvaluateExactly(const ListedInputs& inputs, unsigned th
 
 }  // namespace
 
-// Certified values first; the inputs of the groups they do not settle in 80 bits.
+// Certified values first, each slice of whole groups deciding its own; the inputs of the groups
+// they do not settle in 80 bits.
 DetGPrefetch::Outcomes DetGPrefetch::EvaluateGroups(const ListedInputs& inputs,
                                                     const CertifiedGroups& groups) {
   const unsigned threads = EvaluationThreads();
   if (groups.size == 0) return {EvaluateExactly(inputs, threads), {}};
-  const std::vector<CertifiedDetG> certified = EvaluateDetGCertifiedBatch(inputs, threads);
-  Outcomes outcomes{std::vector<DetGOutcome>(inputs.size()), {}};
+  const std::size_t size = groups.size;
+  Outcomes outcomes{std::vector<DetGOutcome>(inputs.size()),
+                    std::vector<std::optional<GroupDecision>>((inputs.size() + size - 1) / size)};
+  const std::size_t slice = size * std::max<std::size_t>(1, kCertifiedSlice / size);
+  RunSlices(inputs.size(), slice, threads, [&](std::size_t begin, std::size_t end) {
+    thread_local std::vector<CertifiedDetG> certified;
+    certified.resize(end - begin);
+    for (std::size_t from = begin; from < end; from += kCertifiedSlice)
+      EvaluateDetGCertifiedSlice(inputs, from, std::min(end, from + kCertifiedSlice),
+                                 &certified[from - begin]);
+    for (std::size_t first = begin; first + size <= end; first += size) {
+      std::optional<GroupDecision>& decision = outcomes.ofGroup[first / size];
+      decision = groups.decided(inputs.Waves() + first, &certified[first - begin]);
+      if (!decision) continue;
+      for (std::size_t i = first; i < first + size; ++i)
+        outcomes.each[i].certified = certified[i - begin];
+    }
+  });
   std::vector<std::size_t> undecided;
-  for (std::size_t begin = 0; begin < inputs.size(); begin += groups.size) {
-    const std::size_t end = std::min(inputs.size(), begin + groups.size);
-    std::optional<GroupDecision> decision;
-    if (end - begin == groups.size)
-      decision = groups.decided(inputs.Waves() + begin, &certified[begin]);
-    outcomes.ofGroup.push_back(decision);
-    for (std::size_t i = begin; i < end; ++i)
-      if (decision)
-        outcomes.each[i].certified = certified[i];
-      else
+  for (std::size_t begin = 0; begin < inputs.size(); begin += size)
+    if (!outcomes.ofGroup[begin / size])
+      for (std::size_t i = begin; i < std::min(inputs.size(), begin + size); ++i)
         undecided.push_back(i);
-  }
   std::vector<StackInputs> exactInputs;
   for (std::size_t i : undecided) exactInputs.push_back(inputs.At(i));
   const std::vector<DetGOutcome> exact = EvaluateDetGBatch(exactInputs, threads);

@@ -13,9 +13,6 @@ namespace {
 // Inputs a thread takes at a time: large enough to keep the counter cold, small enough to
 // share the tail of a batch evenly.
 constexpr std::size_t kSlice = 32;
-// Certified inputs are grouped within a slice: several nodes of a map, so that each group of
-// lanes holds one wave number and velocity of neighbouring nodes.
-constexpr std::size_t kCertifiedSlice = 256;
 
 void EvaluateSlices(const std::vector<StackInputs>& inputs, std::vector<DetGOutcome>& outcomes,
                     std::atomic<std::size_t>& nextSlice) {
@@ -47,16 +44,12 @@ std::vector<DetGOutcome> EvaluateDetGBatch(const std::vector<StackInputs>& input
   return outcomes;
 }
 
-std::vector<CertifiedDetG> EvaluateDetGCertifiedBatch(const ListedInputs& inputs,
-                                                      unsigned threads) {
-  std::vector<CertifiedDetG> values(inputs.size());
-  RunSlices(inputs.size(), kCertifiedSlice, threads, [&](std::size_t begin, std::size_t end) {
-    // The slice's whole inputs, in a buffer that stays in this core's cache.
-    thread_local StackInputs slice[kCertifiedSlice];
-    inputs.CopyOut(begin, end, slice);
-    EvaluateDetGCertifiedLanes(slice, end - begin, &values[begin]);
-  });
-  return values;
+void EvaluateDetGCertifiedSlice(const ListedInputs& inputs, std::size_t begin, std::size_t end,
+                                CertifiedDetG* out) {
+  // The slice's whole inputs, in a buffer that stays in this core's cache.
+  thread_local StackInputs slice[kCertifiedSlice];
+  inputs.CopyOut(begin, end, slice);
+  EvaluateDetGCertifiedLanes(slice, end - begin, out);
 }
 
 unsigned EvaluationThreads() { return std::max(1u, std::thread::hardware_concurrency()); }

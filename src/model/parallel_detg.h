@@ -21,10 +21,14 @@ struct DetGOutcome {
 // own fault flags. The outcomes are those of evaluating the inputs one by one, bit for bit.
 std::vector<DetGOutcome> EvaluateDetGBatch(const std::vector<StackInputs>& inputs, unsigned threads);
 
-// The certified double-precision det_g of every input, spread over the given number of
-// threads; the same values as evaluating them one by one.
-std::vector<CertifiedDetG> EvaluateDetGCertifiedBatch(const ListedInputs& inputs,
-                                                      unsigned threads);
+// Certified inputs are grouped within a slice: several nodes of a map, so that each group of
+// lanes holds one wave number and velocity of neighbouring nodes.
+inline constexpr std::size_t kCertifiedSlice = 256;
+
+// The certified double-precision det_g of inputs begin..end - 1 (at most kCertifiedSlice), into
+// out: the same values as evaluating them one by one.
+void EvaluateDetGCertifiedSlice(const ListedInputs& inputs, std::size_t begin, std::size_t end,
+                                CertifiedDetG* out);
 
 // Threads worth using on this machine (every core, at least one).
 unsigned EvaluationThreads();
