@@ -27,13 +27,15 @@ bool Finite(const long double& x) {
 }
 
 // Infinities and NaNs of the inputs raise no flag on their way through; none may enter.
-bool FiniteInputs(const StackInputs& in) {
-  bool finite = Finite(in.v) & Finite(in.q) & Finite(in.G);
+bool FiniteStack(const StackInputs& in) {
+  bool finite = Finite(in.G);
   for (int k = 0; k < 4; ++k)
     finite &= Finite(in.density[k]) & Finite(in.c11[k]) & Finite(in.c12[k]) & Finite(in.c44[k]);
   for (int k = 0; k < 3; ++k) finite &= Finite(in.thicknessM[k]);
   return finite;
 }
+bool FiniteWave(const WavePoint& wave) { return Finite(wave.q) & Finite(wave.v); }
+bool FiniteInputs(const StackInputs& in) { return FiniteStack(in) && FiniteWave({in.q, in.v}); }
 
 }  // namespace
 
@@ -56,8 +58,8 @@ CertifiedDetG EvaluateDetGCertified(const StackInputs& in) {
 namespace {
 
 // Which decay constants propagate, as double precision sees it: inputs alike go side by side.
-unsigned BranchHint(const StackInputs& in) {
-  const double v = static_cast<double>(in.v);
+unsigned BranchHint(const StackInputs& in, const WavePoint& wave) {
+  const double v = static_cast<double>(wave.v);
   const double perDensity = v * v / static_cast<double>(in.G);
   unsigned hint = 0;
   for (int k = 0; k < 4; ++k) {
@@ -118,12 +120,12 @@ struct SideBySideKey {
   }
 };
 
-SideBySideKey KeyOf(const StackInputs& in) {
-  const double q = static_cast<double>(in.q), v = static_cast<double>(in.v);
+SideBySideKey KeyOf(const StackInputs& in, const WavePoint& wave) {
+  const double q = static_cast<double>(wave.q), v = static_cast<double>(wave.v);
   std::uint64_t qBits, vBits;
   std::memcpy(&qBits, &q, sizeof qBits);
   std::memcpy(&vBits, &v, sizeof vBits);
-  return {std::uint64_t{BranchHint(in)} << 56 | qBits >> 8, vBits};
+  return {std::uint64_t{BranchHint(in, wave)} << 56 | qBits >> 8, vBits};
 }
 
 struct Placed {
@@ -131,8 +133,9 @@ struct Placed {
   unsigned hint;
 };
 
-const std::vector<Placed>& SideBySideOrder(const StackInputs* in, std::size_t n,
-                                                CertifiedDetG* out) {
+const std::vector<Placed>& SideBySideOrder(const StackInputs* const* stacks,
+                                           const WavePoint* waves, std::size_t n,
+                                           CertifiedDetG* out) {
   struct Run {
     SideBySideKey key;
     std::size_t first, last;
@@ -148,11 +151,11 @@ const std::vector<Placed>& SideBySideOrder(const StackInputs* in, std::size_t n,
   while (tableSize < 2 * n) tableSize *= 2;
   table.assign(tableSize, kNone);
   for (std::size_t i = 0; i < n; ++i) {
-    if (!FiniteInputs(in[i])) {
+    if (!FiniteStack(*stacks[i]) || !FiniteWave(waves[i])) {
       out[i] = {};
       continue;
     }
-    const SideBySideKey key = KeyOf(in[i]);
+    const SideBySideKey key = KeyOf(*stacks[i], waves[i]);
     std::size_t slot = (key.hintAndWave * 0x9e3779b97f4a7c15u ^ key.velocity) % tableSize;
     while (table[slot] != kNone && !(runs[table[slot]].key == key))
       slot = (slot + 1) % tableSize;
@@ -179,15 +182,28 @@ const std::vector<Placed>& SideBySideOrder(const StackInputs* in, std::size_t n,
 }  // namespace
 
 void EvaluateDetGCertifiedLanes(const StackInputs* in, std::size_t n, CertifiedDetG* out) {
+  std::vector<const StackInputs*> stacks(n);
+  std::vector<WavePoint> waves(n);
+  for (std::size_t i = 0; i < n; ++i) {
+    stacks[i] = &in[i];
+    waves[i] = {in[i].q, in[i].v};
+  }
+  EvaluateDetGCertifiedLanes(stacks.data(), waves.data(), n, out);
+}
+
+void EvaluateDetGCertifiedLanes(const StackInputs* const* stacks, const WavePoint* waves,
+                                std::size_t n, CertifiedDetG* out) {
   const FloatingPointFlagsKept kept;
-  const std::vector<Placed>& order = SideBySideOrder(in, n, out);
+  const std::vector<Placed>& order = SideBySideOrder(stacks, waves, n, out);
   std::feclearexcept(kCertificateFlags);
   // Where the first two share their wave number and velocity, only inputs of those join.
   const auto sameWave = [&](std::size_t a, std::size_t b) {
-    const StackInputs& x = in[order[a].index];
-    const StackInputs& y = in[order[b].index];
+    const WavePoint& x = waves[order[a].index];
+    const WavePoint& y = waves[order[b].index];
     return SameBits(x.q, y.q) && SameBits(x.v, y.v);
   };
+  // Each group's inputs whole, side by side in this core's first-level cache.
+  StackInputs lanes[kLanes];
   for (std::size_t begin = 0; begin < order.size();) {
     const StackInputs* groupIn[kLanes];
     CertifiedDetG* groupOut[kLanes];
@@ -197,8 +213,12 @@ void EvaluateDetGCertifiedLanes(const StackInputs* in, std::size_t n, CertifiedD
            order[begin + size].hint == order[begin].hint &&
            (!oneWave || sameWave(begin, begin + size));
          ++size) {
-      groupIn[size] = &in[order[begin + size].index];
-      groupOut[size] = &out[order[begin + size].index];
+      const std::size_t i = order[begin + size].index;
+      CopyStack(*stacks[i], lanes[size]);
+      lanes[size].q = waves[i].q;
+      lanes[size].v = waves[i].v;
+      groupIn[size] = &lanes[size];
+      groupOut[size] = &out[i];
     }
     EvaluateGroup(groupIn, size, groupOut);
     begin += size;

@@ -3,6 +3,7 @@
 #include <cstddef>
 
 #include "model/boundary_fill.h"
+#include "model/listed_inputs.h"
 
 // det_g in double precision with a proof of its accuracy. When certified,
 // |(re, im) - det_80| <= rel * |(re, im)| holds for the value det_80 that the 80-bit evaluation
@@ -29,3 +30,7 @@ CertifiedDetG EvaluateDetGCertified(const StackInputs& in);
 // EvaluateDetGCertified of n inputs, several at once side by side in the lanes of vectors: the
 // same values, bit for bit.
 void EvaluateDetGCertifiedLanes(const StackInputs* in, std::size_t n, CertifiedDetG* out);
+// The same of input i given as its stack (its q and v aside) and its wave: stacks shared by
+// several inputs are read once, not copied for each.
+void EvaluateDetGCertifiedLanes(const StackInputs* const* stacks, const WavePoint* waves,
+                                std::size_t n, CertifiedDetG* out);

@@ -5,6 +5,25 @@
 
 #include "model/complex_ld.h"
 
+namespace {
+using Piece = std::uint64_t __attribute__((vector_size(16)));
+constexpr std::size_t kPieces = sizeof(StackInputs) / sizeof(Piece);
+static_assert(sizeof(StackInputs) % sizeof(Piece) == 0);
+
+template <std::size_t... k>
+void CopyPieces(const StackInputs& from, StackInputs& to, std::index_sequence<k...>) {
+  const auto* source = reinterpret_cast<const unsigned char*>(&from);
+  auto* target = reinterpret_cast<unsigned char*>(&to);
+  Piece pieces[kPieces];
+  ((std::memcpy(&pieces[k], source + k * sizeof(Piece), sizeof(Piece))), ...);
+  ((std::memcpy(target + k * sizeof(Piece), &pieces[k], sizeof(Piece))), ...);
+}
+}  // namespace
+
+void CopyStack(const StackInputs& from, StackInputs& to) {
+  CopyPieces(from, to, std::make_index_sequence<kPieces>{});
+}
+
 bool SameStackApartFromWave(const StackInputs& a, const StackInputs& b) {
   return SameBits(a.G, b.G) && SameBits(a.density, b.density) &&
          SameBits(a.thicknessM, b.thicknessM) && SameBits(a.c11, b.c11) &&
@@ -40,31 +59,6 @@ StackInputs ListedInputs::At(std::size_t i) const {
   in.q = waves_[i].q;
   in.v = waves_[i].v;
   return in;
-}
-
-namespace {
-// A stack copied in 16-byte pieces, one by one: as a whole, the compiler makes it a string
-// move, which takes longer to start than these take to finish.
-using Piece = std::uint64_t __attribute__((vector_size(16)));
-constexpr std::size_t kPieces = sizeof(StackInputs) / sizeof(Piece);
-static_assert(sizeof(StackInputs) % sizeof(Piece) == 0);
-
-template <std::size_t... k>
-void CopyPieces(const StackInputs& from, StackInputs& to, std::index_sequence<k...>) {
-  const auto* source = reinterpret_cast<const unsigned char*>(&from);
-  auto* target = reinterpret_cast<unsigned char*>(&to);
-  Piece pieces[kPieces];
-  ((std::memcpy(&pieces[k], source + k * sizeof(Piece), sizeof(Piece))), ...);
-  ((std::memcpy(target + k * sizeof(Piece), &pieces[k], sizeof(Piece))), ...);
-}
-}  // namespace
-
-void ListedInputs::CopyOut(std::size_t begin, std::size_t end, StackInputs* out) const {
-  for (std::size_t i = begin; i < end; ++i, ++out) {
-    CopyPieces(stacks_[stackOf_[i]], *out, std::make_index_sequence<kPieces>{});
-    out->q = waves_[i].q;
-    out->v = waves_[i].v;
-  }
 }
 
 namespace {

@@ -15,6 +15,10 @@ struct WavePoint {
 bool SameStackApartFromWave(const StackInputs& a, const StackInputs& b);
 bool SameStackInputs(const StackInputs& a, const StackInputs& b);
 
+// to = from, in 16-byte pieces: as a whole, the compiler makes the copy a string move, which
+// takes longer to start than these take to finish.
+void CopyStack(const StackInputs& from, StackInputs& to);
+
 // Inputs of det_g in order, those in a row that share their stack apart from the wave number
 // and velocity kept as one stack: a map node's evaluations, a sweep's.
 class ListedInputs {
@@ -27,8 +31,7 @@ class ListedInputs {
   std::size_t size() const { return waves_.size(); }
   bool empty() const { return waves_.empty(); }
   StackInputs At(std::size_t i) const;  // the whole input i
-  // Inputs begin..end - 1, whole, into out.
-  void CopyOut(std::size_t begin, std::size_t end, StackInputs* out) const;
+  const StackInputs& StackOf(std::size_t i) const { return stacks_[stackOf_[i]]; }  // q, v aside
   const WavePoint* Waves() const { return waves_.data(); }
   // Input i is in, bit for bit.
   bool Holds(std::size_t i, const StackInputs& in) const;

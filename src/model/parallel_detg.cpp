@@ -46,10 +46,9 @@ std::vector<DetGOutcome> EvaluateDetGBatch(const std::vector<StackInputs>& input
 
 void EvaluateDetGCertifiedSlice(const ListedInputs& inputs, std::size_t begin, std::size_t end,
                                 CertifiedDetG* out) {
-  // The slice's whole inputs, in a buffer that stays in this core's cache.
-  thread_local StackInputs slice[kCertifiedSlice];
-  inputs.CopyOut(begin, end, slice);
-  EvaluateDetGCertifiedLanes(slice, end - begin, out);
+  const StackInputs* stacks[kCertifiedSlice];
+  for (std::size_t i = begin; i < end; ++i) stacks[i - begin] = &inputs.StackOf(i);
+  EvaluateDetGCertifiedLanes(stacks, inputs.Waves() + begin, end - begin, out);
 }
 
 unsigned EvaluationThreads() { return std::max(1u, std::thread::hardware_concurrency()); }
