@@ -87,6 +87,7 @@ class LanesElimination {
   void Run(EliminationPrefix* record = nullptr) {
     if (record) StartRecording(*record);
     for (int k = resumed_ ? kPrefixSteps : 0; k < kN; ++k) {
+      for (int i = k; i <= lastRow_[k]; ++i) inColumn_[i] = NonZero(i, k);
       Lanes rw{};
       const LaneMask pivots = ChoosePivots(k, rw);
       if (!Any(live_)) return;
@@ -166,6 +167,12 @@ class LanesElimination {
     for (int u = 0; u < step.updates; ++u) {
       const EliminationPrefix::Update& update = step.update[u];
       const int j = update.row;
+      if (All(update.lanes & (last <= step.pivotEnd))) {
+        for (int c = kLayer2First; c <= last; ++c)
+          UpdateElement(m_.re[j][c], m_.im[j][c], m_.rad[j][c], m_.re[k][c], m_.im[k][c], mp[c],
+                        rp[c], update.f);
+        continue;
+      }
       for (int c = kLayer2First; c <= last; ++c) {
         Lanes re = m_.re[j][c], im = m_.im[j][c], rad = m_.rad[j][c];
         UpdateElement(re, im, rad, m_.re[k][c], m_.im[k][c], mp[c], rp[c], update.f);
@@ -195,7 +202,7 @@ class LanesElimination {
     for (int i = k; i <= lastRow_[k]; ++i) {
       const Lanes re = m_.re[i][k], im = m_.im[i][k];
       const Lanes square = re * re + im * im;
-      const LaneMask larger = NonZero(i, k) && best < square;
+      const LaneMask larger = inColumn_[i] && best < square;
       best = larger ? square : best;
       largest = larger ? LaneMask{} + i : largest;
       candidate = {larger ? re : candidate.re, larger ? im : candidate.im,
@@ -206,7 +213,7 @@ class LanesElimination {
     for (int i = k; i <= lastRow_[k]; ++i) {
       const Lanes re = m_.re[i][k], im = m_.im[i][k], rad = m_.rad[i][k];
       const LaneMask reachMag = !((Mag(re, im) + rad * kBoundSlack) * kPivotHigh < low);
-      const LaneMask another = (largest != i) & NonZero(i, k) & reachMag;
+      const LaneMask another = (largest != i) & inColumn_[i] & reachMag;
       if (!Any(another)) continue;
       const Lanes modulus = Sqrt(re * re + im * im);
       others |= another & !((modulus * kPivotHigh + rad * kBoundSlack) * kPivotHigh < low);
@@ -245,6 +252,9 @@ class LanesElimination {
       }
       end_[k] = mask ? end_[p] : end_[k];
       end_[p] = mask ? endK : end_[p];
+      const LaneMask inColumnK = inColumn_[k];
+      inColumn_[k] = mask ? inColumn_[p] : inColumn_[k];
+      inColumn_[p] = mask ? inColumnK : inColumn_[p];
       for (int c = k; c <= movedEnd; ++c) lastRow_[c] = std::max(lastRow_[c], p);
     }
   }
@@ -279,7 +289,7 @@ class LanesElimination {
     for (int c = k + 1; c <= last; ++c) mp[c] = Mag(m_.re[k][c], m_.im[k][c]) + 1.5 * rp[c];
     int lastUpdated = -1;
     for (int j = k + 1; j <= lastRow_[k]; ++j) {
-      const LaneMask row = live_ & NonZero(j, k);
+      const LaneMask row = live_ & inColumn_[j];
       if (!Any(row)) continue;
       lastUpdated = j;
       const RowMultiplier<Lanes> f =
@@ -321,6 +331,7 @@ class LanesElimination {
   LaneResult* out_;
   LaneMask live_;  // all bits set in the lanes still eliminated here
   LaneMask end_[kN];  // per lane, the last column of each row that may hold a non-zero
+  LaneMask inColumn_[kN];  // per lane, the rows whose element in the step's column is not 0
   int lastRow_[kN];   // in any lane, the last row of each column that may hold a non-zero
   LaneMask odd_{};  // all bits set where the row swaps so far are odd in number
   Lanes pivotErrors_{};  // per lane, prod (1 + rho_k) - 1 over the pivots so far
