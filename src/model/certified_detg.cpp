@@ -57,15 +57,33 @@ CertifiedDetG EvaluateDetGCertified(const StackInputs& in) {
 
 namespace {
 
+// What the ordering reads of a stack, rounded to double once for all the inputs sharing it.
+struct StackInDouble {
+  bool finite;
+  double G, density[4], c44[4], c11[4];
+};
+
+StackInDouble InDouble(const StackInputs& in) {
+  StackInDouble d{FiniteStack(in), 0, {}, {}, {}};
+  if (!d.finite) return d;
+  d.G = static_cast<double>(in.G);
+  for (int k = 0; k < 4; ++k) {
+    d.density[k] = static_cast<double>(in.density[k]);
+    d.c44[k] = static_cast<double>(in.c44[k]);
+    d.c11[k] = static_cast<double>(in.c11[k]);
+  }
+  return d;
+}
+
 // Which decay constants propagate, as double precision sees it: inputs alike go side by side.
-unsigned BranchHint(const StackInputs& in, const WavePoint& wave) {
+unsigned BranchHint(const StackInDouble& in, const WavePoint& wave) {
   const double v = static_cast<double>(wave.v);
-  const double perDensity = v * v / static_cast<double>(in.G);
+  const double perDensity = v * v / in.G;
   unsigned hint = 0;
   for (int k = 0; k < 4; ++k) {
-    const double inertia = static_cast<double>(in.density[k]) * perDensity;
-    hint |= (inertia > static_cast<double>(in.c44[k])) << (2 * k);
-    hint |= (inertia > static_cast<double>(in.c11[k])) << (2 * k + 1);
+    const double inertia = in.density[k] * perDensity;
+    hint |= (inertia > in.c44[k]) << (2 * k);
+    hint |= (inertia > in.c11[k]) << (2 * k + 1);
   }
   return hint;
 }
@@ -120,7 +138,7 @@ struct SideBySideKey {
   }
 };
 
-SideBySideKey KeyOf(const StackInputs& in, const WavePoint& wave) {
+SideBySideKey KeyOf(const StackInDouble& in, const WavePoint& wave) {
   const double q = static_cast<double>(wave.q), v = static_cast<double>(wave.v);
   std::uint64_t qBits, vBits;
   std::memcpy(&qBits, &q, sizeof qBits);
@@ -150,12 +168,15 @@ const std::vector<Placed>& SideBySideOrder(const StackInputs* const* stacks,
   std::size_t tableSize = 16;
   while (tableSize < 2 * n) tableSize *= 2;
   table.assign(tableSize, kNone);
+  const StackInputs* last = nullptr;
+  StackInDouble stack{};
   for (std::size_t i = 0; i < n; ++i) {
-    if (!FiniteStack(*stacks[i]) || !FiniteWave(waves[i])) {
+    if (stacks[i] != last) stack = InDouble(*(last = stacks[i]));
+    if (!stack.finite || !FiniteWave(waves[i])) {
       out[i] = {};
       continue;
     }
-    const SideBySideKey key = KeyOf(*stacks[i], waves[i]);
+    const SideBySideKey key = KeyOf(stack, waves[i]);
     std::size_t slot = (key.hintAndWave * 0x9e3779b97f4a7c15u ^ key.velocity) % tableSize;
     while (table[slot] != kNone && !(runs[table[slot]].key == key))
       slot = (slot + 1) % tableSize;

@@ -154,6 +154,8 @@ bool DetGPrefetch::TakeCertified(const StackInputs& stack, const WavePoint* wave
   if (n != groups_.size || cursor_ % n != 0 || cursor_ + n > inputs_->size()) return false;
   const std::optional<GroupDecision>& settled = outcomes_.ofGroup[cursor_ / n];
   if (!settled || !inputs_->HoldsRun(cursor_, stack, waves, n)) return false;
+  for (std::size_t k = 0; k < n; ++k)
+    if (!outcomes_.each[cursor_ + k].certified.certified) return false;
   for (std::size_t k = 0; k < n; ++k) det[k] = outcomes_.each[cursor_ + k].certified;
   decision = *settled;
   cursor_ += n;

@@ -67,13 +67,14 @@ struct PrefixSlot {
 
 namespace {
 
-// Two slots for each hash of wave number and velocity, so that two pairs of one hash alternate
-// without recording again and again. Allocated by the first group of a thread that needs them,
-// only their flags written.
+// Four slots for each hash of wave number and velocity, so that the pairs of a map (two per
+// used angle) that share a hash alternate without recording again and again. Allocated by the
+// first group of a thread that needs them, only their flags written.
 constexpr int kSetBits = 5;
+constexpr int kWays = 4;
 struct PrefixSet {
-  PrefixSlot way[2];
-  int recent = 0;
+  PrefixSlot way[kWays];
+  int replaceNext = 0;
 };
 using PrefixSets = std::array<PrefixSet, std::size_t{1} << kSetBits>;
 
@@ -87,13 +88,10 @@ PrefixSlot& SlotFor(const StackInputs& in) {
   std::memcpy(&v, &in.v, sizeof v);
   const std::uint64_t hash = ((q * 0x9E3779B97F4A7C15ull) ^ v) * 0xBF58476D1CE4E5B9ull;
   PrefixSet& set = (*sets)[hash >> (64 - kSetBits)];
-  for (int w = 0; w < 2; ++w)
-    if (set.way[w].held && AlikeBeforeLayer2(set.way[w].inputs, in)) {
-      set.recent = w;
-      return set.way[w];
-    }
-  set.recent = 1 - set.recent;
-  PrefixSlot& replaced = set.way[set.recent];
+  for (PrefixSlot& slot : set.way)
+    if (slot.held && AlikeBeforeLayer2(slot.inputs, in)) return slot;
+  PrefixSlot& replaced = set.way[set.replaceNext];
+  set.replaceNext = (set.replaceNext + 1) % kWays;
   replaced.held = false;
   return replaced;
 }

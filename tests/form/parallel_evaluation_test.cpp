@@ -206,4 +206,56 @@ TEST(DetGPrefetch, StacksOtherThanThosePreparedEndThePreparing) {
   EXPECT_EQ(prefetch.Take(stacks[2]), nullptr);  // nothing is prepared any more
 }
 
+// Runs of one stack at three waves, each run a group its certified values always settle.
+class StackRuns : public DetGInputSource {
+ public:
+  StackRuns(std::vector<StackInputs> stacks, std::vector<WavePoint> waves)
+      : stacks_(std::move(stacks)), waves_(std::move(waves)) {}
+  bool Next(StackInputs& stack, std::vector<WavePoint>& waves) override {
+    if (next_ == stacks_.size()) return false;
+    stack = stacks_[next_++];
+    waves = waves_;
+    return true;
+  }
+  double Fraction() const override { return 0; }
+
+ private:
+  std::vector<StackInputs> stacks_;
+  std::vector<WavePoint> waves_;
+  std::size_t next_ = 0;
+};
+
+TEST(DetGPrefetch, ARunIsTakenOnlyForItsOwnStackAndWavesWithItsDecision) {
+  std::vector<StackInputs> stacks;
+  for (int k = 0; k < 6000; ++k) {  // two batches
+    stacks.push_back(DefaultStack(0));
+    stacks.back().c11[2] += k;  // a map's layer 2, node after node
+  }
+  const long double q = stacks[0].q;
+  const std::vector<WavePoint> waves = {{q, 3000}, {q, 3500}, {q, 4000}};
+  CertifiedGroups everyRun{3, [](const WavePoint*, const CertifiedDetG* det) {
+                             return std::optional<GroupDecision>{{det[0].re, true}};
+                           }};
+  DetGPrefetch prefetch;
+  prefetch.Start(std::make_unique<StackRuns>(stacks, waves), nullptr, everyRun);
+  CertifiedDetG det[3];
+  GroupDecision decision;
+  StackInputs other = stacks[0];
+  other.c11[2] = nextafterl(other.c11[2], 0);
+  EXPECT_FALSE(prefetch.TakeCertified(other, waves.data(), 3, det, decision));
+  for (std::size_t k = 0; k < stacks.size(); ++k) {
+    ASSERT_TRUE(prefetch.TakeCertified(stacks[k], waves.data(), 3, det, decision)) << k;
+    for (int w = 0; w < 3; ++w) {
+      StackInputs in = stacks[k];
+      in.q = waves[w].q;
+      in.v = waves[w].v;
+      const CertifiedDetG alone = EvaluateDetGCertified(in);
+      ASSERT_EQ(det[w].re, alone.re) << k;
+      ASSERT_EQ(det[w].rel, alone.rel) << k;
+    }
+    EXPECT_EQ(decision.figure, det[0].re);
+  }
+  EXPECT_EQ(prefetch.TakenCertified(), 3 * stacks.size());
+}
+
 }  // namespace
