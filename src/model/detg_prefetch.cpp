@@ -5,6 +5,7 @@
 #include "base/fp_fault.h"
 #include "base/slice_threads.h"
 #include "base/worker_pool.h"
+#include "model/lanes.h"
 
 namespace {
 // About 30 ms of work on two cores in 80 bits, and about 10 ms certified: the window repaints
@@ -20,6 +21,13 @@ std::vector<DetGOutcome> EvaluateExactly(const ListedInputs& inputs, unsigned th
   return EvaluateDetGBatch(all, threads);
 }
 
+// Whole groups to a slice; a multiple of the lanes where several fit, so that the inputs of one
+// wave in a slice (one from each map node) fill every lane.
+std::size_t GroupsPerSlice(std::size_t groupSize) {
+  const std::size_t fit = std::max<std::size_t>(1, kCertifiedSlice / groupSize);
+  return fit < kLanes ? fit : fit - fit % kLanes;
+}
+
 }  // namespace
 
 // Certified values first, each slice of whole groups deciding its own; the inputs of the groups
@@ -31,7 +39,7 @@ DetGPrefetch::Outcomes DetGPrefetch::EvaluateGroups(const ListedInputs& inputs,
   const std::size_t size = groups.size;
   Outcomes outcomes{std::vector<DetGOutcome>(inputs.size()),
                     std::vector<std::optional<GroupDecision>>((inputs.size() + size - 1) / size)};
-  const std::size_t slice = size * std::max<std::size_t>(1, kCertifiedSlice / size);
+  const std::size_t slice = size * GroupsPerSlice(size);
   RunSlices(inputs.size(), slice, threads, [&](std::size_t begin, std::size_t end) {
     thread_local std::vector<CertifiedDetG> certified;
     certified.resize(end - begin);
