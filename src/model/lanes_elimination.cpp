@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 #include "model/bounded_pivoting.h"
 
@@ -153,11 +154,7 @@ class LanesElimination {
   void Replay(int k, const EliminationPrefix::Step& step) {
     for (int s = 0; s < step.swaps; ++s) {
       const EliminationPrefix::Swap& swap = step.swap[s];
-      for (int c = kLayer2First; c <= std::min(swap.end, kLayer2Last); ++c) {
-        SwapWhere(swap.lanes, m_.re[k][c], m_.re[swap.row][c]);
-        SwapWhere(swap.lanes, m_.im[k][c], m_.im[swap.row][c]);
-        SwapWhere(swap.lanes, m_.rad[k][c], m_.rad[swap.row][c]);
-      }
+      SwapRowsWhere(swap.lanes, k, swap.row, kLayer2First, std::min(swap.end, kLayer2Last));
     }
     const int last = std::min(step.last, kLayer2Last);
     const Lanes* rp = m_.rad[k];
@@ -245,11 +242,7 @@ class LanesElimination {
       const int movedEnd = static_cast<int>(LargestLane(mask ? endK : LaneMask{} - 1));
       if (EliminationPrefix::Step* step = Recording(k))
         step->swap[step->swaps++] = {mask, p, swapEnd};
-      for (int c = k; c <= swapEnd; ++c) {
-        SwapWhere(mask, m_.re[k][c], m_.re[p][c]);
-        SwapWhere(mask, m_.im[k][c], m_.im[p][c]);
-        SwapWhere(mask, m_.rad[k][c], m_.rad[p][c]);
-      }
+      SwapRowsWhere(mask, k, p, k, swapEnd);
       end_[k] = mask ? end_[p] : end_[k];
       end_[p] = mask ? endK : end_[p];
       const LaneMask inColumnK = inColumn_[k];
@@ -263,6 +256,23 @@ class LanesElimination {
     const Lanes keep = a;
     a = Select(mask, b, a);
     b = Select(mask, keep, b);
+  }
+
+  // Rows a and b swapped in columns first..last, in the lanes of mask: mostly all of them.
+  void SwapRowsWhere(LaneMask mask, int a, int b, int first, int last) {
+    if (All(mask)) {
+      for (int c = first; c <= last; ++c) {
+        std::swap(m_.re[a][c], m_.re[b][c]);
+        std::swap(m_.im[a][c], m_.im[b][c]);
+        std::swap(m_.rad[a][c], m_.rad[b][c]);
+      }
+      return;
+    }
+    for (int c = first; c <= last; ++c) {
+      SwapWhere(mask, m_.re[a][c], m_.re[b][c]);
+      SwapWhere(mask, m_.im[a][c], m_.im[b][c]);
+      SwapWhere(mask, m_.rad[a][c], m_.rad[b][c]);
+    }
   }
 
   // Row j of a lane takes part where the lane is live and its element in column k is not an
