@@ -51,12 +51,16 @@ class WorkerPool {
 
   // Hands task to `helpers` kept threads; false when another task holds them.
   bool Start(unsigned helpers, const std::function<void()>* task) {
-    const std::lock_guard lock(mutex_);
-    if (task_) return false;
-    task_ = task;
-    unclaimed_ = helpers;
-    running_ = helpers;
-    ++generation_;
+    {
+      const std::lock_guard lock(mutex_);
+      if (task_) return false;
+      task_ = task;
+      unclaimed_ = helpers;
+      running_ = helpers;
+      ++generation_;
+    }
+    // Woken after the lock is released: a waker preempted while holding it would keep every
+    // woken thread waiting for it, however many cores idle.
     wake_.notify_all();
     return true;
   }
@@ -84,8 +88,12 @@ class WorkerPool {
       }
       ClearFloatingPointFlags();
       (*task)();
-      const std::lock_guard lock(mutex_);
-      if (--running_ == 0) done_.notify_all();
+      bool last;
+      {
+        const std::lock_guard lock(mutex_);
+        last = --running_ == 0;
+      }
+      if (last) done_.notify_all();
     }
   }
 
@@ -103,8 +111,10 @@ class BackgroundThread {
   BackgroundThread() : thread_([this] { Serve(); }) {}
 
   void Add(std::function<void()> task) {
-    const std::lock_guard lock(mutex_);
-    tasks_.push_back(std::move(task));
+    {
+      const std::lock_guard lock(mutex_);
+      tasks_.push_back(std::move(task));
+    }
     wake_.notify_one();
   }
 

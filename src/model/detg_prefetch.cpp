@@ -125,10 +125,13 @@ bool DetGPrefetch::Advance() {
   // listed while the next one is still being evaluated.
   std::unique_ptr<ListedInputs> following = std::move(inputs_);
   ListInputs(following);
-  outcomes_ = next_.outcomes.get();
-  inputs_ = std::move(next_.inputs);
-  cursor_ = 0;
+  Outcomes ready = next_.outcomes.get();
+  std::unique_ptr<ListedInputs> readyInputs = std::move(next_.inputs);
   next_ = Launch(std::move(following));
+  // Freeing the outcomes replayed last takes a while: the cores evaluate meanwhile.
+  outcomes_ = std::move(ready);
+  inputs_ = std::move(readyInputs);
+  cursor_ = 0;
   return true;
 }
 
