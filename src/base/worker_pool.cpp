@@ -2,6 +2,8 @@
 
 #include <pthread.h>
 #include <sched.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <condition_variable>
@@ -13,6 +15,11 @@
 #include "base/fp_fault.h"
 
 namespace {
+
+// Kept threads yield to the window thread where they share its core: it hands them their next
+// work and shows their results, and a window that waits for the cores it feeds leaves them idle.
+constexpr int kKeptThreadNice = 5;
+void LowerThisThreadsPriority() { setpriority(PRIO_PROCESS, gettid(), kKeptThreadNice); }
 
 // The cores this process may run on.
 std::vector<int> AllowedCores() {
@@ -76,6 +83,7 @@ class WorkerPool {
 
  private:
   void Serve() {
+    LowerThisThreadsPriority();
     unsigned long seen = 0;
     for (;;) {
       const std::function<void()>* task;
@@ -120,6 +128,7 @@ class BackgroundThread {
 
  private:
   void Serve() {
+    LowerThisThreadsPriority();
     for (;;) {
       std::function<void()> task;
       {
