@@ -37,6 +37,7 @@ void EvaluateSlices(const std::vector<StackInputs>& inputs, std::vector<DetGOutc
 }  // namespace
 
 std::vector<DetGOutcome> EvaluateDetGBatch(const std::vector<StackInputs>& inputs, unsigned threads) {
+  if (inputs.empty()) return {};  // no kept thread woken for nothing
   std::vector<DetGOutcome> outcomes(inputs.size());
   std::atomic<std::size_t> nextSlice{0};
   const FloatingPointFlagsKept kept;
