@@ -30,10 +30,6 @@ bool SameStackApartFromWave(const StackInputs& a, const StackInputs& b) {
          SameBits(a.c12, b.c12) && SameBits(a.c44, b.c44);
 }
 
-bool SameStackInputs(const StackInputs& a, const StackInputs& b) {
-  return SameBits(a.v, b.v) && SameBits(a.q, b.q) && SameStackApartFromWave(a, b);
-}
-
 void ListedInputs::Clear() {
   stacks_.clear();
   stackOf_.clear();

@@ -10,10 +10,8 @@ struct WavePoint {
   long double q = 0, v = 0;
 };
 
-// Bit for bit the same inputs, so that their det_g are identical; apart from q and v for
-// SameStackApartFromWave.
+// Bit for bit the same stacks apart from q and v, so that their det_g at one wave are identical.
 bool SameStackApartFromWave(const StackInputs& a, const StackInputs& b);
-bool SameStackInputs(const StackInputs& a, const StackInputs& b);
 
 // to = from, in 16-byte pieces: as a whole, the compiler makes the copy a string move, which
 // takes longer to start than these take to finish.
