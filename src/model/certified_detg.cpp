@@ -235,9 +235,7 @@ void EvaluateDetGCertifiedLanes(const StackInputs* const* stacks, const WavePoin
            (!oneWave || sameWave(begin, begin + size));
          ++size) {
       const std::size_t i = order[begin + size].index;
-      CopyStack(*stacks[i], lanes[size]);
-      lanes[size].q = waves[i].q;
-      lanes[size].v = waves[i].v;
+      WholeInput(*stacks[i], waves[i], lanes[size]);
       groupIn[size] = &lanes[size];
       groupOut[size] = &out[i];
     }

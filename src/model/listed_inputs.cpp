@@ -6,6 +6,8 @@
 #include "model/complex_ld.h"
 
 namespace {
+// A stack copied in 16-byte pieces: as a whole, the compiler makes the copy a string move, which
+// takes longer to start than these take to finish.
 using Piece = std::uint64_t __attribute__((vector_size(16)));
 constexpr std::size_t kPieces = sizeof(StackInputs) / sizeof(Piece);
 static_assert(sizeof(StackInputs) % sizeof(Piece) == 0);
@@ -20,8 +22,10 @@ void CopyPieces(const StackInputs& from, StackInputs& to, std::index_sequence<k.
 }
 }  // namespace
 
-void CopyStack(const StackInputs& from, StackInputs& to) {
-  CopyPieces(from, to, std::make_index_sequence<kPieces>{});
+void WholeInput(const StackInputs& stack, const WavePoint& wave, StackInputs& out) {
+  CopyPieces(stack, out, std::make_index_sequence<kPieces>{});
+  out.q = wave.q;
+  out.v = wave.v;
 }
 
 bool SameStackApartFromWave(const StackInputs& a, const StackInputs& b) {
@@ -51,9 +55,8 @@ void ListedInputs::Add(const StackInputs& stack, const WavePoint* waves, std::si
 }
 
 StackInputs ListedInputs::At(std::size_t i) const {
-  StackInputs in = stacks_[stackOf_[i]];
-  in.q = waves_[i].q;
-  in.v = waves_[i].v;
+  StackInputs in;
+  WholeInput(stacks_[stackOf_[i]], waves_[i], in);
   return in;
 }
 

@@ -13,9 +13,8 @@ struct WavePoint {
 // Bit for bit the same stacks apart from q and v, so that their det_g at one wave are identical.
 bool SameStackApartFromWave(const StackInputs& a, const StackInputs& b);
 
-// to = from, in 16-byte pieces: as a whole, the compiler makes the copy a string move, which
-// takes longer to start than these take to finish.
-void CopyStack(const StackInputs& from, StackInputs& to);
+// The whole input of a stack (its q and v aside) at a wave, into out.
+void WholeInput(const StackInputs& stack, const WavePoint& wave, StackInputs& out);
 
 // Inputs of det_g in order, those in a row that share their stack apart from the wave number
 // and velocity kept as one stack: a map node's evaluations, a sweep's.
